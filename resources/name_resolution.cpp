@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+// name_resolution.cpp: turning a requested resource name into an id.
+#include "resources/cppresmanager.h"
+
+#include <cctype>
+
+namespace cpp_res {
+namespace {
+
+// The C library's tolower for the codes its tables cover (those of a signed or unsigned char);
+// every other code is left as it is.
+wchar_t foldCase(wchar_t c) {
+    if (c < -128 || c > 255) return c;
+    return static_cast<wchar_t>(std::tolower(static_cast<int>(c)));
+}
+
+}  // namespace
+
+unsigned int CCPPResManager::getFileId(const wchar_t* name, bool normalise) const {
+    if (name == nullptr) return kNoResource;
+
+    std::wstring key(name);
+    std::wstring::size_type lastSeparator = std::wstring::npos;
+    if (normalise) {
+        for (std::wstring::size_type i = 0; i < key.size(); ++i) {
+            wchar_t& c = key[i];
+            if (c == L'\\') {
+                c = L'/';
+                lastSeparator = i;
+            } else if (c == L'/') {
+                lastSeparator = i;
+            } else {
+                c = foldCase(c);
+            }
+        }
+    }
+
+    auto found = m_plainNames.find(key);
+    if (found != m_plainNames.end()) return found->second;
+    found = m_colonNames.find(key);
+    if (found != m_colonNames.end()) return found->second;
+    if (lastSeparator == std::wstring::npos) return kNoResource;  // the tail is the whole key
+
+    found = m_colonNames.find(key.substr(lastSeparator + 1));
+    return found != m_colonNames.end() ? static_cast<unsigned int>(found->second) : kNoResource;
+}
+
+unsigned int getFileId(const wchar_t* name, bool normalise) {
+    return CCPPResManager::obj().getFileId(name, normalise);
+}
+
+}  // namespace cpp_res
