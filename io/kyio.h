@@ -3,12 +3,136 @@
 #ifndef KYIO_H
 #define KYIO_H
 
+#include <stdarg.h>
+#include <stddef.h>
+#include <stdio.h>
+#include <wchar.h>
+
 #define KYIO_API __attribute__((visibility("default")))
 
 #ifdef __cplusplus
 
 #include <string>
 #include <vector>
+
+/*
+ * IFile is the interface behind every handle: the library's disk and resource files and any
+ * file object a host derives from it. Hosts compile against its table of virtual operations,
+ * so their order is a promise that is never changed: destructor, isValid, read, write,
+ * vprintf, vwprintf, seek, tell, crtErrorCode, name, eof. New operations would go after eof.
+ * A file object is not safe for use by two threads at once; the library's locked functions
+ * serialise their calls. A host's own operations run with the library lock held and must not
+ * call the library's locked functions.
+ */
+class KYIO_API IFile {
+public:
+    virtual ~IFile();
+    /* Whether the object can be used: its stream was opened, its resource was found. */
+    virtual bool isValid() const = 0;
+    /* Copies up to count items of size bytes into buffer; returns the whole items copied. */
+    virtual size_t read(void* buffer, size_t size, size_t count) = 0;
+    /* Writes count items of size bytes from buffer; returns the items written. */
+    virtual size_t write(void* buffer, size_t size, size_t count) = 0;
+    /* Formatted output of narrow characters, as vfprintf. */
+    virtual int vprintf(const char* format, va_list args) = 0;
+    /* Formatted output of wide characters, as vfwprintf. */
+    virtual int vwprintf(const wchar_t* format, va_list args) = 0;
+    /* Moves the position; origin is SEEK_SET, SEEK_CUR or SEEK_END. Returns 0 on success. */
+    virtual int seek(long offset, int origin) = 0;
+    /* The position in bytes from the start. */
+    virtual long tell() = 0;
+    /* The errno value of the last operation, 0 after a success. */
+    virtual int crtErrorCode() const = 0;
+    /* The object's name, never null in the library's own objects. */
+    virtual const wchar_t* name() const = 0;
+    /* Whether the file is at its end. */
+    virtual bool eof() = 0;
+
+    /*
+     * copy() writes the whole content, from the first byte, to the file at path (created or
+     * truncated), reading through the virtual operations in chunks of 1024 bytes. Returns the
+     * result of closing the destination: 0, or EOF on failure, also when path cannot be opened.
+     */
+    int copy(const char* path);
+};
+
+/*
+ * CLocalFile is a file on disk over a C stdio stream; each operation is the matching stdio
+ * call. Its error code is the calling thread's errno. name() is always the empty string.
+ */
+class KYIO_API CLocalFile : public IFile {
+public:
+    /* Opens path with fopen(path, mode); on failure the object is not valid and errno says why. */
+    CLocalFile(const char* path, const char* mode);
+    /* Closes the stream, if there is one. */
+    ~CLocalFile() override;
+
+    CLocalFile(const CLocalFile&) = delete;
+    CLocalFile& operator=(const CLocalFile&) = delete;
+
+    bool isValid() const override { return m_stream != NULL; }
+    size_t read(void* buffer, size_t size, size_t count) override;
+    size_t write(void* buffer, size_t size, size_t count) override;
+    int vprintf(const char* format, va_list args) override;
+    int vwprintf(const wchar_t* format, va_list args) override;
+    int seek(long offset, int origin) override;
+    long tell() override;
+    int crtErrorCode() const override;
+    const wchar_t* name() const override { return m_name.c_str(); }
+    /* The stream's end-of-file indicator; true without a stream, where nothing can be read. */
+    bool eof() override { return m_stream == NULL || feof(m_stream) != 0; }
+
+private:
+    std::wstring m_name;
+    FILE* m_stream;
+};
+
+/*
+ * CResFile is a read-only file over one embedded resource, holding its own decoded copy.
+ * Writes and formatted output fail with EACCES. name() is the table name, such as
+ * ":fonts/n019003l.afm".
+ */
+class KYIO_API CResFile : public IFile {
+public:
+    /* Decodes resource id; for an id the store does not know the object is not valid (ENOENT). */
+    explicit CResFile(unsigned int id);
+    ~CResFile() override;
+
+    CResFile(const CResFile&) = delete;
+    CResFile& operator=(const CResFile&) = delete;
+
+    /*
+     * create() returns a new, valid object for the resource that name resolves to (with
+     * normalisation), or NULL. The caller owns it and deletes it through IFile. The narrow
+     * form takes names of 1 to 1023 bytes and widens each byte as a signed char, without any
+     * character-set conversion.
+     */
+    static CResFile* create(const wchar_t* name);
+    static CResFile* create(const char* name);
+
+    bool isValid() const override { return m_valid; }
+    /* Reads by the low 32 bits of size * count, taken as signed; a trailing partial item is consumed. */
+    size_t read(void* buffer, size_t size, size_t count) override;
+    size_t write(void* buffer, size_t size, size_t count) override;
+    int vprintf(const char* format, va_list args) override;
+    int vwprintf(const wchar_t* format, va_list args) override;
+    /* Clamps at the first byte and allows positions past the end. */
+    int seek(long offset, int origin) override;
+    long tell() override;
+    int crtErrorCode() const override { return m_errorCode; }
+    const wchar_t* name() const override { return m_name.c_str(); }
+    /* True at or past the end of the content; true for an object that is not valid. */
+    bool eof() override { return !m_valid || m_position >= static_cast<long>(m_buffer.size()); }
+
+private:
+    std::wstring m_name;
+    std::vector<unsigned char> m_buffer;
+    /* The read position as an offset from the first byte rather than a pointer, so that the
+       positions past the end that seeks allow stay well-defined. */
+    long m_position;
+    bool m_valid;
+    int m_errorCode;
+};
 
 namespace cpp_res {
 

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+// resfile.cpp: CResFile, a read-only file over an embedded resource's decoded copy.
+#include "kyio.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// A resource file is read-only: output is refused with EACCES (EINVAL when the object is not
+// valid), nothing is written and the position stays.
+int refuseOutput(const IFile& file, int& errorCode) {
+    errorCode = EINVAL;
+    if (file.isValid()) errorCode = EACCES;
+    return 0;
+}
+
+}  // namespace
+
+CResFile::CResFile(unsigned int id) : m_position(0), m_valid(false), m_errorCode(0) {
+    unsigned int copy = id;
+    m_valid = cpp_res::getFileData(copy, m_buffer, m_name);
+    if (!m_valid) m_errorCode = ENOENT;
+}
+
+CResFile::~CResFile() = default;
+
+size_t CResFile::read(void* buffer, size_t size, size_t count) {
+    m_errorCode = EINVAL;
+    if (!isValid()) return 0;
+    m_errorCode = 0;
+
+    const long length = static_cast<long>(m_buffer.size());
+    const long available = m_position < length ? length - m_position : 0;
+    // The request is the low 32 bits of the product, read as a signed number.
+    const auto requested = static_cast<std::int32_t>(static_cast<std::uint32_t>(size * count));
+    const long moved = requested < available ? requested : available;
+    if (moved < 1) return 0;
+
+    std::memcpy(buffer, m_buffer.data() + m_position, static_cast<size_t>(moved));
+    m_position += moved;
+    return static_cast<size_t>(moved) / size;
+}
+
+int CResFile::seek(long offset, int origin) {
+    m_errorCode = EINVAL;
+    if (!isValid()) return 0;
+    m_errorCode = 0;
+
+    long base;
+    switch (origin) {
+    case SEEK_SET:
+        base = 0;
+        break;
+    case SEEK_CUR:
+        base = m_position;
+        break;
+    case SEEK_END:
+        base = static_cast<std::int32_t>(m_buffer.size());
+        break;
+    default:
+        m_errorCode = EINVAL;
+        return -1;
+    }
+    long target;
+    if (__builtin_add_overflow(base, offset, &target)) target = offset < 0 ? 0 : LONG_MAX;
+    m_position = target < 0 ? 0 : target;
+    return 0;
+}
+
+long CResFile::tell() {
+    m_errorCode = EINVAL;
+    if (!isValid()) return 0;
+    m_errorCode = 0;
+    return m_position;
+}
+
+size_t CResFile::write(void*, size_t, size_t) { return refuseOutput(*this, m_errorCode); }
+
+int CResFile::vprintf(const char*, va_list) { return refuseOutput(*this, m_errorCode); }
+
+int CResFile::vwprintf(const wchar_t*, va_list) { return refuseOutput(*this, m_errorCode); }
+
+CResFile* CResFile::create(const wchar_t* name) {
+    const unsigned int id = cpp_res::getFileId(name, true);
+    if (id == cpp_res::kNoResource) return nullptr;
+    std::unique_ptr<IFile> file(new CResFile(id));
+    if (!file->isValid()) return nullptr;
+    return static_cast<CResFile*>(file.release());
+}
+
+CResFile* CResFile::create(const char* name) {
+    if (name == nullptr) return nullptr;
+    constexpr size_t kLimit = 1024;
+    const size_t length = strnlen(name, kLimit);
+    if (length == 0 || length >= kLimit) return nullptr;
+
+    std::vector<wchar_t> wide(length + 1, L'\0');
+    for (size_t i = 0; i < length; ++i) {
+        wide[i] = static_cast<wchar_t>(static_cast<signed char>(name[i]));
+    }
+    return create(wide.data());
+}
