@@ -9,7 +9,7 @@ configure = cmake -S . -B $(BUILD_DIR)/$(1) -G Ninja -DKYIO_WERROR=$(KYIO_WERROR
 build     = cmake --build $(BUILD_DIR)/$(1) -j $(JOBS)
 check     = ctest --test-dir $(BUILD_DIR)/$(1) -j $(JOBS) --output-on-failure $(2)
 
-.PHONY: setup build demo test test-plain test-asan bench clean
+.PHONY: setup build demo test test-plain test-asan test-tsan bench clean
 
 setup:
 	@tools/install-deps.sh
@@ -22,7 +22,7 @@ demo: build
 	@mkdir -p $(BUILD_DIR)/demo
 	$(BUILD_DIR)/plain/tools/demo/kyio_demo $(BUILD_DIR)/demo/n019003l.pfb
 
-test: test-plain test-asan
+test: test-plain test-asan test-tsan
 
 test-plain: build
 	$(call check,plain)
@@ -31,6 +31,13 @@ test-asan: setup
 	$(call configure,asan,-DCMAKE_BUILD_TYPE=Debug -DKYIO_SANITIZE=address$(,)undefined -DKYIO_BUILD_BENCHMARKS=OFF)
 	$(call build,asan)
 	$(call check,asan)
+
+# ThreadSanitizer: only the suites that run threads (labelled "threads").
+THREADED_SUITES = test_resource_store test_lock test_threads
+test-tsan: setup
+	$(call configure,tsan,-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKYIO_SANITIZE=thread -DKYIO_BUILD_BENCHMARKS=OFF)
+	cmake --build $(BUILD_DIR)/tsan -j $(JOBS) --target $(THREADED_SUITES)
+	$(call check,tsan,-L threads)
 
 bench: build
 	$(BUILD_DIR)/plain/bench/bench_decode

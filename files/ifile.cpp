@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+IFile::IFile() = default;
+
 IFile::~IFile() = default;
 
 int IFile::copy(const char* path) {

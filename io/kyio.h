@@ -11,9 +11,101 @@
 #define KYIO_API __attribute__((visibility("default")))
 
 #ifdef __cplusplus
+extern "C" {
+#endif
 
+/*
+ * Handles are FILE* values. One that kyopen returns points to a file object of the library
+ * (an IFile in C++), not to a C stream; it is used only with the functions below and released
+ * with kyclose. The formatted-output functions also accept stdin, stdout and stderr.
+ * Functions that take the library's lock serialise with each other across all threads.
+ */
+
+/* KyIoFile: a file object of the host's own, returned by kyopen for the name KyIoFileNameUtf8
+ * and left alone by kyclose. Both are set by the host before it opens files from several
+ * threads; both start NULL, and a NULL name means there is no reserved name. */
+KYIO_API extern FILE* KyIoFile;
+KYIO_API extern const char* KyIoFileNameUtf8;
+
+/* appTempFolderName: the host's temporary folder, handed back by getAppTempFolderName. */
+KYIO_API extern const char* appTempFolderName;
+
+/*
+ * kyopen() opens path: the reserved name gives KyIoFile; an embedded resource name gives a
+ * read-only resource file whatever mode says; any other name is opened on disk with
+ * fopen(path, mode). Returns the handle with errno 0, or NULL with errno set: EINVAL for a
+ * NULL or empty path or mode, the C library's code when the disk file cannot be opened.
+ */
+KYIO_API FILE* kyopen(const char* path, const char* mode);
+
+/* kyclose() destroys the file object behind handle (except KyIoFile) and returns 0 with
+ * errno 0; a NULL handle gives -1 with EINVAL. The handle must not be used afterwards. */
+KYIO_API int kyclose(FILE* handle);
+
+/* kystat() returns 0 when path can be opened for reading (the reserved name, a resource, a
+ * readable disk file) and 1 when it cannot, also for NULL. It reports through its result only. */
+KYIO_API int kystat(const char* path);
+
+/*
+ * kyrealpath() resolves path into resolved, which must hold 4096 bytes, or into a new
+ * 4096-byte buffer from malloc when resolved is NULL (the caller frees it). A resource name
+ * is copied as it is; any other name goes through the C library's realpath. Returns the
+ * buffer, or NULL with errno set when realpath fails (a buffer allocated here is then freed,
+ * a supplied one holds the empty string), when path is NULL (EINVAL) or when no buffer could
+ * be allocated. Takes no lock.
+ */
+KYIO_API char* kyrealpath(const char* path, char* resolved);
+
+/* getAppTempFolderName() returns appTempFolderName as the host set it. */
+KYIO_API const char* getAppTempFolderName(void);
+
+/* kyread() reads up to n items of size bytes into ptr; returns the items read and sets errno
+ * to the file's code (0 on success). A NULL handle or ptr gives 0 with EINVAL. */
+KYIO_API size_t kyread(void* ptr, size_t size, size_t n, FILE* handle);
+
+/* kywrite() writes n items of size bytes from ptr; returns the items written, errno as for
+ * kyread. Resource files are read-only: 0 with EACCES. */
+KYIO_API size_t kywrite(const void* ptr, size_t size, size_t n, FILE* handle);
+
+/* kyseek() moves the position as fseek does; 0 on success, -1 on failure with errno set. An
+ * origin other than SEEK_SET, SEEK_CUR, SEEK_END or a NULL handle gives -1 with EINVAL. */
+KYIO_API int kyseek(FILE* handle, long offset, int whence);
+
+/* kytell() returns the position in bytes, or -1 with EINVAL for a NULL handle. */
+KYIO_API long kytell(FILE* handle);
+
+/* kyeof() returns 1 when the file is at its end, else 0; 1 for a NULL handle. It takes no
+ * lock and leaves errno alone: do not call it while another thread works on the handle. */
+KYIO_API int kyeof(FILE* handle);
+
+/* kyferror() returns the errno code of the file's last operation (0 after a success), not a
+ * flag as ferror does; EINVAL for a NULL handle. No lock; errno is left alone. */
+KYIO_API int kyferror(FILE* handle);
+
+/* kyprintf() and kyvprintf() format narrow text into the file, as fprintf and vfprintf, and
+ * return its count; stdin, stdout and stderr go straight to the C library without the lock.
+ * A NULL format or handle gives 0 with EINVAL; a resource file gives 0 with EACCES. */
+KYIO_API int kyprintf(FILE* handle, const char* format, ...);
+KYIO_API int kyvprintf(FILE* handle, const char* format, va_list args);
+
+/* kywprintf() and kyvwprintf(): the same for wide text, as fwprintf and vfwprintf. */
+KYIO_API int kywprintf(FILE* handle, const wchar_t* format, ...);
+KYIO_API int kyvwprintf(FILE* handle, const wchar_t* format, va_list args);
+
+/* kyscanf() reads nothing: it returns 0 and changes nothing, errno included. */
+KYIO_API int kyscanf(FILE* handle, const char* format, ...);
+
+#ifdef __cplusplus
+}  /* extern "C" */
+#endif
+
+#ifdef __cplusplus
+
+#include <set>
 #include <string>
 #include <vector>
+
+#include "qmutex.h"
 
 /*
  * IFile is the interface behind every handle: the library's disk and resource files and any
@@ -54,6 +146,9 @@ public:
      * result of closing the destination: 0, or EOF on failure, also when path cannot be opened.
      */
     int copy(const char* path);
+
+protected:
+    IFile();
 };
 
 /*
@@ -133,6 +228,54 @@ private:
     bool m_valid;
     int m_errorCode;
 };
+
+/* CLocker wraps the non-recursive mutex of the base companion. */
+class KYIO_API CLocker {
+public:
+    CLocker();
+    ~CLocker();
+
+    CLocker(const CLocker&) = delete;
+    CLocker& operator=(const CLocker&) = delete;
+
+    /* Lock() returns when the calling thread owns the mutex; one thread must not take it twice. */
+    void Lock();
+    void Unlock();
+
+private:
+    QMutex m_mutex;
+};
+
+/*
+ * CFileCounter is the registry of the file objects handed out by kyopen or announced by the
+ * host, and owns the library lock. The registry is bookkeeping: no function refuses a handle
+ * that is not in it. m_files may be read or changed only while m_lock is held.
+ */
+class KYIO_API CFileCounter {
+public:
+    std::set<FILE*> m_files;
+
+    /* Out of line, so that hosts and the library build the one registry with the same code. */
+    CFileCounter();
+    ~CFileCounter();
+
+    /* The library lock, built when the library is loaded. */
+    static CLocker m_lock;
+
+    /* The one registry of the process, shared with the library also when a host calls this;
+     * call it with m_lock held. Kept out of line so that every build exports the same set. */
+    __attribute__((noinline)) static CFileCounter& get() {
+        static CFileCounter s_FileCounter;
+        return s_FileCounter;
+    }
+};
+
+/* kyiolibRegisterFile() adds file to the registry under the lock; false for NULL or when it
+ * is registered already. It calls nothing of the object and leaves errno alone. */
+KYIO_API bool kyiolibRegisterFile(IFile* file);
+
+/* kyiolibDeRegisterFile() removes file; true when it was registered. The object is not touched. */
+KYIO_API bool kyiolibDeRegisterFile(IFile* file);
 
 namespace cpp_res {
 

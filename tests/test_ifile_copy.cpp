@@ -1,55 +1,17 @@
 // SPDX-License-Identifier: MIT
 // IFile::copy over a file class of the host's own, derived outside the library.
 #include "kyio.h"
+#include "support/host_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstring>
 #include <string>
 #include <vector>
 
 namespace {
 
-// An in-memory file of the test's own, recording the reads that copy makes.
-class HostFile : public IFile {
-public:
-    explicit HostFile(std::string content, bool valid = true) : content_(std::move(content)), valid_(valid) {}
-
-    bool isValid() const override { return valid_; }
-    size_t read(void* buffer, size_t size, size_t count) override {
-        if (!isValid()) return 0;
-        const size_t wanted = size * count;
-        const size_t left = position_ < content_.size() ? content_.size() - position_ : 0;
-        const size_t moved = wanted < left ? wanted : left;
-        std::memcpy(buffer, content_.data() + position_, moved);
-        position_ += moved;
-        reads.push_back(moved);
-        return size ? moved / size : 0;
-    }
-    size_t write(void*, size_t, size_t) override { return 0; }
-    int vprintf(const char*, va_list) override { return 0; }
-    int vwprintf(const wchar_t*, va_list) override { return 0; }
-    int seek(long offset, int origin) override {
-        ++seeks;
-        if (!isValid() || origin != SEEK_SET) return -1;
-        position_ = static_cast<size_t>(offset);
-        return 0;
-    }
-    long tell() override { return static_cast<long>(position_); }
-    int crtErrorCode() const override { return 0; }
-    const wchar_t* name() const override { return L"host"; }
-    bool eof() override { return position_ >= content_.size(); }
-
-    std::vector<size_t> reads;
-    int seeks = 0;
-
-private:
-    std::string content_;
-    size_t position_ = 0;
-    bool valid_;
-};
+using kyio_test::HostFile;
 
 std::string patterned(size_t size) {
     std::string content(size, '\0');

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // CLocalFile on real files in a temporary directory.
 #include "kyio.h"
+#include "support/print_through.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -11,21 +12,8 @@
 
 namespace {
 
-int printNarrow(IFile& file, const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    const int result = file.vprintf(format, args);
-    va_end(args);
-    return result;
-}
-
-int printWide(IFile& file, const wchar_t* format, ...) {
-    va_list args;
-    va_start(args, format);
-    const int result = file.vwprintf(format, args);
-    va_end(args);
-    return result;
-}
+using kyio_test::printNarrow;
+using kyio_test::printWide;
 
 TEST(LocalFile, WriteThenReadRoundTrips) {
     kyio_test::TempDir dir;

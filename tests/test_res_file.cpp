@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // CResFile on real resources, made by both factories.
 #include "kyio.h"
+#include "support/print_through.h"
 
 #include <gtest/gtest.h>
 
@@ -19,21 +20,8 @@ std::vector<unsigned char> decoded(unsigned int id) {
     return data;
 }
 
-int printNarrow(IFile& file, const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    const int result = file.vprintf(format, args);
-    va_end(args);
-    return result;
-}
-
-int printWide(IFile& file, const wchar_t* format, ...) {
-    va_list args;
-    va_start(args, format);
-    const int result = file.vwprintf(format, args);
-    va_end(args);
-    return result;
-}
+using kyio_test::printNarrow;
+using kyio_test::printWide;
 
 using Factory = CResFile* (*)(const char*);
 CResFile* narrowFactory(const char* name) { return CResFile::create(name); }

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+// handles.h: what the exported functions share: handle conversion, errno reporting and the
+// scoped hold on the library lock.
+#ifndef KYIO_IO_HANDLES_H
+#define KYIO_IO_HANDLES_H
+
+#ifndef KYIO_BUILDING_LIBRARY
+#error "io/handles.h is internal to lib_kyio; hosts include kyio.h"
+#endif
+
+#include "kyio.h"
+
+#include <cerrno>
+
+namespace kyio {
+
+// A handle is the address of a file object, seen by the host as a FILE*.
+inline IFile* asFile(FILE* handle) { return reinterpret_cast<IFile*>(handle); }
+inline FILE* asHandle(IFile* file) { return reinterpret_cast<FILE*>(file); }
+
+// Holds the library lock from construction to destruction, so that every path out of a
+// function, an exception included, releases it exactly once.
+class LibraryLock {
+public:
+    LibraryLock() { CFileCounter::m_lock.Lock(); }
+    ~LibraryLock() { CFileCounter::m_lock.Unlock(); }
+    LibraryLock(const LibraryLock&) = delete;
+    LibraryLock& operator=(const LibraryLock&) = delete;
+};
+
+// A failed argument check: EINVAL and the function's failure value, without the lock.
+template <typename Result>
+Result invalidArgument(Result failure) {
+    errno = EINVAL;
+    return failure;
+}
+
+// The shape of every locked stream operation: take the lock, call the object, copy its error
+// code into errno, release the lock. errno was cleared and the arguments checked before.
+template <typename Operation>
+auto callLocked(FILE* handle, Operation operation) -> decltype(operation(*asFile(handle))) {
+    IFile& file = *asFile(handle);
+    LibraryLock lock;
+    auto result = operation(file);
+    errno = file.crtErrorCode();
+    return result;
+}
+
+}  // namespace kyio
+
+#endif
