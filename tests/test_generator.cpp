@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The generator and the configure-time source check, run as a build runs them.
 #include "support/manifest.h"
+#include "support/run.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -14,22 +14,8 @@
 
 namespace {
 
-struct Outcome {
-    int status;
-    std::string output;  // standard output and standard error together
-};
-
-Outcome run(const std::string& command) {
-    Outcome outcome{-1, ""};
-    std::FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return outcome;
-    char buffer[512];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) outcome.output.append(buffer, n);
-    const int raw = pclose(pipe);
-    outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return outcome;
-}
+using kyio_test::Outcome;
+using kyio_test::run;
 
 class Generator : public ::testing::Test {
 protected:

@@ -27,6 +27,7 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
+    std::string path() const { return path_.string(); }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
     std::string write(const std::string& name, const std::string& content) const {

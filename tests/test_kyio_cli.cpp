@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: MIT
+// The kyio tool, run as a process the way a user runs it.
+#include "support/manifest.h"
+#include "support/run.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+namespace {
+
+using kyio_test::manifestRows;
+using kyio_test::quoted;
+using kyio_test::run;
+
+const std::string kKyio = KYIO_TEST_CLI;
+
+std::string hostName(const kyio_test::ManifestRow& row) { return row.name.substr(1); }
+
+std::string sha256Of(const std::string& path) {
+    const auto outcome = run("sha256sum " + quoted(path), false);
+    return outcome.output.substr(0, 64);
+}
+
+TEST(KyioList, RowsMatchTheTableAndTheSources) {
+    const auto outcome = run(kKyio + " list", false);
+    ASSERT_EQ(outcome.status, 0);
+    std::istringstream lines(outcome.output);
+    std::string header;
+    std::getline(lines, header);
+    EXPECT_EQ(header.find("ID"), 1u);
+    for (const auto& row : manifestRows()) {
+        unsigned int id = 0;
+        std::string name, hash;
+        size_t size = 0;
+        ASSERT_TRUE(lines >> id >> name >> size >> hash) << "row " << row.id;
+        EXPECT_EQ(id, row.id);
+        EXPECT_EQ(name, hostName(row));
+        EXPECT_EQ(size, kyio_test::readFile(row.source).size());
+        EXPECT_EQ(hash, sha256Of(row.source).substr(0, 16)) << name;
+    }
+    std::string extra;
+    EXPECT_FALSE(lines >> extra) << "more rows than resources";
+}
+
+TEST(KyioList, JsonCarriesTheWholeHash) {
+    const auto outcome = run(kKyio + " list --json", false);
+    ASSERT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.output.front(), '[');
+    for (const auto& row : manifestRows()) {
+        const std::string entry = "{\"id\": " + std::to_string(row.id) + ", \"name\": \"" + hostName(row) +
+                                  "\", \"size\": " + std::to_string(kyio_test::readFile(row.source).size()) +
+                                  ", \"sha256\": \"" + sha256Of(row.source) + "\"}";
+        EXPECT_NE(outcome.output.find(entry), std::string::npos) << entry;
+    }
+}
+
+TEST(KyioCat, EveryResourceMatchesItsSource) {
+    kyio_test::TempDir dir;
+    for (const auto& row : manifestRows()) {
+        const std::string out = dir.file("out");
+        ASSERT_EQ(run(kKyio + " cat " + quoted(hostName(row)) + " > " + quoted(out)).status, 0);
+        EXPECT_EQ(run("cmp " + quoted(out) + " " + quoted(row.source)).status, 0) << row.name;
+    }
+}
+
+TEST(KyioCat, DiskFilesAndSeveralNamesConcatenate) {
+    kyio_test::TempDir dir;
+    const std::string a = dir.write("a.txt", "first\n");
+    const auto outcome = run(kKyio + " cat " + quoted(a) + " WVHTML.XML " + quoted(a), false);
+    ASSERT_EQ(outcome.status, 0);
+    const auto xml = kyio_test::readFile(manifestRows()[0].source);
+    EXPECT_EQ(outcome.output, "first\n" + std::string(xml.begin(), xml.end()) + "first\n");
+}
+
+TEST(KyioCat, ClosedPipeIsAWriteError) {
+    // About a megabyte into a reader that stops after 10 bytes: the writes meet a closed pipe.
+    std::string all;
+    for (const auto& row : manifestRows()) all += " " + hostName(row);
+    const auto piped = run("bash -c " + quoted(kKyio + " cat" + all + " | head -c 10 >/dev/null; exit ${PIPESTATUS[0]}"));
+    EXPECT_EQ(piped.status, 1) << piped.output;
+    EXPECT_EQ(piped.output, "kyio: write error on standard output: Broken pipe\n");
+}
+
+TEST(KyioExtract, AllReproducesTheSourcesWithTheFontsFolder) {
+    kyio_test::TempDir dir;
+    const auto outcome = run(kKyio + " extract --all " + quoted(dir.file("out")), false);
+    ASSERT_EQ(outcome.status, 0) << outcome.output;
+    for (const auto& row : manifestRows()) {
+        EXPECT_EQ(run("cmp " + quoted(dir.file("out/" + hostName(row))) + " " + quoted(row.source)).status, 0)
+            << row.name;
+        EXPECT_NE(outcome.output.find("to " + dir.file("out/" + hostName(row))), std::string::npos);
+    }
+    EXPECT_NE(outcome.output.find("extracted 28 resources"), std::string::npos);
+    EXPECT_EQ(run(kKyio + " verify --against " + quoted(dir.file("out"))).status, 0);
+}
+
+TEST(KyioExtract, OneResourceByAnyOfItsNames) {
+    kyio_test::TempDir dir;
+    const auto& row = manifestRows()[15];  // fonts/n019003l.pfb
+    ASSERT_EQ(run(kKyio + " extract FONTS\\\\N019003L.PFB " + quoted(dir.file("font.pfb"))).status, 0);
+    EXPECT_EQ(run("cmp " + quoted(dir.file("font.pfb")) + " " + quoted(row.source)).status, 0);
+}
+
+TEST(KyioVerify, PassesAndFailsAgainstADirectory) {
+    EXPECT_EQ(run(kKyio + " verify").status, 0);
+    kyio_test::TempDir dir;
+    ASSERT_EQ(run(kKyio + " extract --all " + quoted(dir.path())).status, 0);
+    dir.write("fonts/n021003l.afm", "tampered");
+    const auto outcome = run(kKyio + " verify --against " + quoted(dir.path()), false);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_NE(outcome.output.find("FAIL   7 fonts/n021003l.afm"), std::string::npos) << outcome.output;
+    EXPECT_NE(outcome.output.find("1 of 28 resources failed"), std::string::npos);
+}
+
+TEST(KyioStatAndRealpath, AnswerAsTheLibraryDoes) {
+    kyio_test::TempDir dir;
+    const std::string file = dir.write("here.txt", "x");
+    EXPECT_EQ(run(kKyio + " stat wvhtml.xml").status, 0);
+    EXPECT_EQ(run(kKyio + " stat " + quoted(file)).status, 0);
+    EXPECT_EQ(run(kKyio + " stat " + quoted(dir.file("absent"))).status, 1);
+    EXPECT_EQ(run(kKyio + " realpath Fonts/N019003L.afm").output, "Fonts/N019003L.afm\n");
+    const auto resolved = run(kKyio + " realpath " + quoted(dir.file("./here.txt")));
+    EXPECT_EQ(resolved.status, 0);
+    EXPECT_EQ(resolved.output, std::filesystem::canonical(file).string() + "\n");
+}
+
+TEST(KyioErrors, OneLineAndTheDocumentedStatus) {
+    kyio_test::TempDir dir;
+    const struct {
+        std::string arguments;
+        int status;
+        std::string message;
+    } cases[] = {
+        {"", 2, "kyio: missing COMMAND (see kyio --help)\n"},
+        {"frobnicate", 2, "kyio: unknown command 'frobnicate' (see kyio --help)\n"},
+        {"cat", 2, "kyio: cat: missing NAME\n"},
+        {"list --yaml", 2, "kyio: list: unknown argument '--yaml'\n"},
+        {"extract wvhtml.xml", 2, "kyio: extract: expected NAME DEST, or --all DIR\n"},
+        {"extract --all", 2, "kyio: extract --all: expected one DIR\n"},
+        {"stat", 2, "kyio: stat: expected one PATH\n"},
+        {"realpath a b", 2, "kyio: realpath: expected one PATH\n"},
+        {"verify --against", 2, "kyio: verify: expected nothing or --against DIR\n"},
+        {"cat " + dir.file("absent"), 1, "kyio: cannot open " + dir.file("absent") + ": No such file or directory\n"},
+        {"cat " + dir.path(), 1, "kyio: cannot read " + dir.path() + ": Is a directory\n"},
+        {"extract notes.txt out", 1, "kyio: notes.txt is not an embedded resource\n"},
+        {"extract wvhtml.xml " + dir.file("no/such/dir/x"), 1,
+         "kyio: cannot write " + dir.file("no/such/dir/x") + ": No such file or directory\n"},
+        {"realpath " + dir.file("absent"), 1, "kyio: cannot resolve " + dir.file("absent") + ": No such file or directory\n"},
+    };
+    for (const auto& c : cases) {
+        const auto outcome = run(kKyio + " " + c.arguments + " 2>&1 >/dev/null", false);
+        EXPECT_EQ(outcome.status, c.status) << c.arguments;
+        EXPECT_EQ(outcome.output, c.message) << c.arguments;
+    }
+}
+
+TEST(KyioHelp, ToolAndEveryCommandDescribeThemselves) {
+    const auto help = run(kKyio + " --help", false);
+    EXPECT_EQ(help.status, 0);
+    for (const char* command : {"list", "cat", "extract", "stat", "realpath", "verify"}) {
+        EXPECT_NE(help.output.find(std::string("kyio ") + command), std::string::npos) << command;
+        const auto own = run(kKyio + " " + command + " --help", false);
+        EXPECT_EQ(own.status, 0) << command;
+        EXPECT_EQ(own.output.rfind(std::string("usage: kyio ") + command, 0), 0u) << own.output;
+    }
+    const auto version = run(kKyio + " --version", false);
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.output.rfind("kyio 1.", 0), 0u);
+}
+
+}  // namespace
