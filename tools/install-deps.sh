@@ -9,7 +9,7 @@ packages=(
   cmake g++ make ninja-build pkgconf binutils
   zlib1g-dev libdeflate-dev
   # tests and benchmarks
-  libgtest-dev libbenchmark-dev xsltproc libxml2-utils
+  libgtest-dev libbenchmark-dev xsltproc libxml2-utils pandoc zip unzip
   # the sources of the embedded resources
   texlive-fonts-recommended wv
 )
