@@ -59,15 +59,16 @@ void writeResource(const Resource& resource, const std::string& destination) {
     printOut("wrote %s (%zu bytes) to %s\n", resource.name.c_str(), resource.data.size(), destination.c_str());
 }
 
-const Resource& resourceNamed(const std::vector<Resource>& resources, const std::string& name) {
-    const unsigned int id = [&] {
-        const std::wstring wide(name.begin(), name.end());
-        return cpp_res::getFileId(wide.c_str(), true);
-    }();
-    for (const Resource& resource : resources) {
-        if (resource.id == id) return resource;
+// The one resource that name reaches, folded as kyopen folds it, decoded once.
+Resource resourceNamed(const std::string& name) {
+    const std::wstring wide(name.begin(), name.end());
+    Resource resource{cpp_res::getFileId(wide.c_str(), true), "", {}};
+    std::wstring tableName;
+    if (!cpp_res::getFileData(resource.id, resource.data, tableName)) {
+        throw Failure(name + " is not an embedded resource");
     }
-    throw Failure(name + " is not an embedded resource");
+    resource.name.assign(tableName.begin() + 1, tableName.end());  // ASCII, after its ':'
+    return resource;
 }
 
 std::string jsonString(const std::string& text) {
@@ -146,9 +147,9 @@ int catCommand(const Arguments& args) {
 }
 
 int extractCommand(const Arguments& args) {
-    const std::vector<Resource> resources = embeddedResources();
     if (!args.empty() && args[0] == "--all") {
         if (args.size() != 2) throw UsageError("extract --all: expected one DIR");
+        const std::vector<Resource> resources = embeddedResources();
         for (const Resource& resource : resources) {
             const fs::path destination = fs::path(args[1]) / resource.name;
             std::error_code error;
@@ -159,7 +160,7 @@ int extractCommand(const Arguments& args) {
         printOut("extracted %zu resources to %s\n", resources.size(), args[1].c_str());
     } else {
         if (args.size() != 2) throw UsageError("extract: expected NAME DEST, or --all DIR");
-        writeResource(resourceNamed(resources, args[0]), args[1]);
+        writeResource(resourceNamed(args[0]), args[1]);
     }
     flushOut();
     return 0;
