@@ -48,7 +48,7 @@ test-tsan: setup
 	$(call check,tsan,-L threads)
 
 bench: build
-	$(BUILD_DIR)/plain/bench/bench_decode
+	$(BUILD_DIR)/plain/bench/bench_resources
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr size_t kSlackKept = 4096;
+
 // A resource file is read-only: output is refused with EACCES (EINVAL when the object is not
 // valid), nothing is written and the position stays.
 int refuseOutput(const IFile& file, int& errorCode) {
@@ -24,6 +26,9 @@ CResFile::CResFile(unsigned int id) : m_position(0), m_valid(false), m_errorCode
     unsigned int copy = id;
     m_valid = cpp_res::getFileData(copy, m_buffer, m_name);
     if (!m_valid) m_errorCode = ENOENT;
+    // The store leaves the buffer as large as the resource's output capacity; where that is
+    // far above the content (the stylesheet's), the object gives the slack back.
+    if (m_buffer.capacity() - m_buffer.size() > kSlackKept) m_buffer.shrink_to_fit();
 }
 
 CResFile::~CResFile() = default;

@@ -101,6 +101,18 @@ TEST_F(Generator, OutputIsTheSameFromRunToRun) {
     EXPECT_NE(text.find("CCPPResManager::s_xor = 0xa7;"), std::string::npos);
 }
 
+TEST_F(Generator, StoresWhatLevel9BarelyShrinksAtLevel0) {
+    std::string noise(4000, '\0');
+    unsigned state = 12345;
+    for (char& c : noise) c = static_cast<char>((state = state * 1103515245u + 12345u) >> 24);
+    const std::string manifest = "1\t:text.txt\t5000\t-\t" + write("text.txt", std::string(4000, 'k')) +
+                                 "\n2\t:noise.bin\t5000\t-\t" + write("noise.bin", noise) + "\n";
+    const Outcome outcome = embed(manifest);
+    ASSERT_EQ(outcome.status, 0) << outcome.output;
+    EXPECT_NE(outcome.output.find("bytes, level 9\nkyio_embed: :noise.bin"), std::string::npos) << outcome.output;
+    EXPECT_NE(outcome.output.find("bytes, level 0\n"), std::string::npos) << outcome.output;
+}
+
 TEST_F(Generator, KeyMustBeANonZeroByte) {
     const std::string source = write("a.txt", "abc");
     const std::string manifest = write("manifest.tsv", "1\t:a.txt\t10\t-\t" + source + "\n");

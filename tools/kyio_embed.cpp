@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 // kyio_embed: turns the resource manifest and its source files into the generated resource
-// table and stored payloads (each file zlib-compressed at level 9, then XORed with the key).
+// table and stored payloads (each file a zlib stream, then XORed with the key). A file that
+// level 9 shrinks by less than a tenth is stored at level 0, in stored blocks: its decoding is
+// then a copy, where inflating it would cost much for the little it saves.
 //
 // Usage: kyio_embed [--key BYTE] MANIFEST OUTPUT.cpp
 #include <zlib.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -118,14 +121,25 @@ std::vector<unsigned char> readSource(const Entry& entry) {
     return bytes;
 }
 
-std::vector<unsigned char> compressAndScramble(const std::vector<unsigned char>& plain,
-                                               unsigned char key) {
+std::vector<unsigned char> zlibStream(const std::vector<unsigned char>& plain, int level) {
     uLongf size = compressBound(plain.size());
-    std::vector<unsigned char> stored(size);
-    if (compress2(stored.data(), &size, plain.data(), plain.size(), 9) != Z_OK) {
+    std::vector<unsigned char> stream(size);
+    if (compress2(stream.data(), &size, plain.data(), plain.size(), level) != Z_OK) {
         throw Failure("zlib could not compress a resource");
     }
-    stored.resize(size);
+    stream.resize(size);
+    return stream;
+}
+
+// Level 9 unless it saves less than a tenth of the plain size; prints the choice.
+std::vector<unsigned char> compressAndScramble(const Entry& entry,
+                                               const std::vector<unsigned char>& plain,
+                                               unsigned char key) {
+    std::vector<unsigned char> stored = zlibStream(plain, 9);
+    const bool worthIt = (plain.size() - std::min(plain.size(), stored.size())) * 10 >= plain.size();
+    if (!worthIt) stored = zlibStream(plain, 0);
+    std::printf("kyio_embed: %-22s %7zu -> %7zu bytes, level %d\n", entry.name.c_str(),
+                plain.size(), stored.size(), worthIt ? 9 : 0);
     for (unsigned char& byte : stored) byte ^= key;
     return stored;
 }
@@ -201,7 +215,7 @@ int main(int argc, char** argv) {
         if (paths.size() != 2) return usage();
 
         std::vector<Entry> entries = readManifest(paths[0]);
-        for (Entry& entry : entries) entry.stored = compressAndScramble(readSource(entry), key);
+        for (Entry& entry : entries) entry.stored = compressAndScramble(entry, readSource(entry), key);
         writeOutput(paths[1], entries, key);
     } catch (const Failure& failure) {
         std::cerr << "kyio_embed: " << failure.what() << "\n";
