@@ -1,53 +1,68 @@
-# The two commands of the quick start: `make demo` and `make test`. Each sets up what it needs.
+# The quick start: `make demo` builds the library and the tool and shows them at work;
+# `make test` builds and runs every suite. Each installs the Debian packages it needs first
+# (KYIO_SKIP_INSTALL=1 skips that).
 
-BUILD_DIR   ?= build
-KYIO_WERROR ?= OFF
-JOBS        ?= $(shell nproc)
-CMAKE_ARGS  ?=
+BUILD_DIR         ?= build
+KYIO_WERROR       ?= OFF
+KYIO_SKIP_INSTALL ?= 0
+JOBS              ?= $(shell nproc)
+CMAKE_ARGS        ?=
 
 configure = cmake -S . -B $(BUILD_DIR)/$(1) -G Ninja -DKYIO_WERROR=$(KYIO_WERROR) $(CMAKE_ARGS) $(2)
-build     = cmake --build $(BUILD_DIR)/$(1) -j $(JOBS)
-check     = ctest --test-dir $(BUILD_DIR)/$(1) -j $(JOBS) --output-on-failure $(2)
+build     = cmake --build $(BUILD_DIR)/$(1) -j $(JOBS) $(2)
+# Each suite's results go to a JUnit file, which the summary of `make test` adds up.
+results   = $(CURDIR)/$(BUILD_DIR)/$(1)/test-results.xml
+check     = ctest --test-dir $(BUILD_DIR)/$(1) -j $(JOBS) --output-on-failure --output-junit $(call results,$(1)) $(2)
 
-.PHONY: setup build demo test test-plain test-asan test-tsan bench clean
+TEST_BUILDS = plain asan tsan
 
-setup:
-	@tools/install-deps.sh
+.PHONY: setup-build setup-test build demo test $(addprefix test-,$(TEST_BUILDS)) bench clean
 
-build: setup
-	$(call configure,plain,-DCMAKE_BUILD_TYPE=RelWithDebInfo)
-	$(call build,plain)
+setup-build setup-test: setup-%:
+	@[ "$(KYIO_SKIP_INSTALL)" = 1 ] || tools/install-deps.sh $*
+
+# The library and the tool alone, without tests or benchmarks.
+build: setup-build
+	$(call configure,demo,-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKYIO_BUILD_TESTS=OFF -DKYIO_BUILD_BENCHMARKS=OFF)
+	$(call build,demo)
 
 # The font that the demo takes out of the library, and the Debian file it was built from.
 DEMO_FONT        = fonts/n019003l.pfb
 DEMO_FONT_SOURCE = /usr/share/texlive/texmf-dist/fonts/type1/urw/helvetic/uhvr8a-105.pfb
-KYIO             = $(BUILD_DIR)/plain/tools/kyio/kyio
+KYIO             = $(BUILD_DIR)/demo/tools/kyio/kyio
 
 demo: build
-	@mkdir -p $(BUILD_DIR)/demo
 	$(KYIO) list
 	$(KYIO) extract $(DEMO_FONT) $(BUILD_DIR)/demo/n019003l.pfb
 	cmp $(BUILD_DIR)/demo/n019003l.pfb $(DEMO_FONT_SOURCE)
 	@echo "demo: $(DEMO_FONT) is byte-identical to Debian's $(DEMO_FONT_SOURCE)"
 
-test: test-plain test-asan test-tsan
+# Every build's suites, even after one fails; then one line over all of them.
+test: setup-test
+	@rm -f $(foreach b,$(TEST_BUILDS),$(call results,$(b)))
+	@$(MAKE) --no-print-directory -k $(addprefix test-,$(TEST_BUILDS)); status=$$?; \
+	  tools/test-summary.sh $(foreach b,$(TEST_BUILDS),$(call results,$(b))) && exit $$status
 
-test-plain: build
+test-plain: setup-test
+	$(call configure,plain,-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+	$(call build,plain)
 	$(call check,plain)
 
-test-asan: setup
+test-asan: setup-test
 	$(call configure,asan,-DCMAKE_BUILD_TYPE=Debug -DKYIO_SANITIZE=address$(,)undefined -DKYIO_BUILD_BENCHMARKS=OFF)
 	$(call build,asan)
 	$(call check,asan)
 
 # ThreadSanitizer: only the suites that run threads (labelled "threads").
 THREADED_SUITES = test_resource_store test_lock test_threads
-test-tsan: setup
+test-tsan: setup-test
 	$(call configure,tsan,-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKYIO_SANITIZE=thread -DKYIO_BUILD_BENCHMARKS=OFF)
-	cmake --build $(BUILD_DIR)/tsan -j $(JOBS) --target $(THREADED_SUITES)
+	$(call build,tsan,--target $(THREADED_SUITES))
 	$(call check,tsan,-L threads)
 
-bench: build
+bench: setup-test
+	$(call configure,plain,-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+	$(call build,plain,--target bench_resources)
 	$(BUILD_DIR)/plain/bench/bench_resources
 
 clean:

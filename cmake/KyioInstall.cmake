@@ -10,7 +10,6 @@ set_target_properties(kyio kyconv kybase PROPERTIES INSTALL_RPATH "$ORIGIN")
 
 install(TARGETS kyio kyconv kybase EXPORT kyioTargets
   LIBRARY DESTINATION "${CMAKE_INSTALL_LIBDIR}")
-install(TARGETS kyio_cli RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 install(FILES io/kyio.h companions/base/qmutex.h DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}")
 
 install(EXPORT kyioTargets NAMESPACE kyio:: DESTINATION "${KYIO_CMAKE_DIR}")

@@ -14,10 +14,6 @@
 
 namespace kyio {
 
-// A handle is the address of a file object, seen by the host as a FILE*.
-inline IFile* asFile(FILE* handle) { return reinterpret_cast<IFile*>(handle); }
-inline FILE* asHandle(IFile* file) { return reinterpret_cast<FILE*>(file); }
-
 // Holds the library lock from construction to destruction, so that every path out of a
 // function, an exception included, releases it exactly once.
 class LibraryLock {
@@ -38,8 +34,8 @@ Result invalidArgument(Result failure) {
 // The shape of every locked stream operation: take the lock, call the object, copy its error
 // code into errno, release the lock. errno was cleared and the arguments checked before.
 template <typename Operation>
-auto callLocked(FILE* handle, Operation operation) -> decltype(operation(*asFile(handle))) {
-    IFile& file = *asFile(handle);
+auto callLocked(FILE* handle, Operation operation) -> decltype(operation(*kyioFile(handle))) {
+    IFile& file = *kyioFile(handle);
     LibraryLock lock;
     auto result = operation(file);
     errno = file.crtErrorCode();

@@ -270,6 +270,15 @@ public:
     }
 };
 
+/*
+ * kyioHandle() and kyioFile() convert between a file object of the host's own and the FILE*
+ * handle that the functions above take. Any IFile serves as a handle, registered or not;
+ * kyclose() on it deletes the object (unless it is KyIoFile), so a host that keeps ownership
+ * of its object does not pass it to kyclose.
+ */
+inline FILE* kyioHandle(IFile* file) { return reinterpret_cast<FILE*>(file); }
+inline IFile* kyioFile(FILE* handle) { return reinterpret_cast<IFile*>(handle); }
+
 /* kyiolibRegisterFile() adds file to the registry under the lock; false for NULL or when it
  * is registered already. It calls nothing of the object and leaves errno alone. */
 KYIO_API bool kyiolibRegisterFile(IFile* file);

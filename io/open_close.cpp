@@ -46,9 +46,9 @@ FILE* kyopen(const char* path, const char* mode) {
         return nullptr;
     }
     // Should the insertion run out of memory, the object is destroyed with the unique_ptr.
-    CFileCounter::get().m_files.insert(kyio::asHandle(file.get()));
+    CFileCounter::get().m_files.insert(kyioHandle(file.get()));
     errno = file->crtErrorCode();
-    return kyio::asHandle(file.release());
+    return kyioHandle(file.release());
 }
 
 int kyclose(FILE* handle) {
@@ -57,7 +57,7 @@ int kyclose(FILE* handle) {
     kyio::LibraryLock lock;
     if (handle != KyIoFile) {
         CFileCounter::get().m_files.erase(handle);
-        delete kyio::asFile(handle);
+        delete kyioFile(handle);
     }
     errno = 0;
     return 0;

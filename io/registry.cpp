@@ -22,12 +22,12 @@ bool kyiolibRegisterFile(IFile* file) {
     kyio::LibraryLock lock;
     CFileCounter& registry = CFileCounter::get();
     if (file == nullptr) return false;
-    return registry.m_files.insert(kyio::asHandle(file)).second;
+    return registry.m_files.insert(kyioHandle(file)).second;
 }
 
 bool kyiolibDeRegisterFile(IFile* file) {
     kyio::LibraryLock lock;
     CFileCounter& registry = CFileCounter::get();
     if (file == nullptr) return false;
-    return registry.m_files.erase(kyio::asHandle(file)) == 1;
+    return registry.m_files.erase(kyioHandle(file)) == 1;
 }

@@ -51,12 +51,12 @@ long kytell(FILE* handle) {
 
 int kyeof(FILE* handle) {
     if (handle == nullptr) return 1;
-    return kyio::asFile(handle)->eof() ? 1 : 0;
+    return kyioFile(handle)->eof() ? 1 : 0;
 }
 
 int kyferror(FILE* handle) {
     if (handle == nullptr) return EINVAL;
-    return kyio::asFile(handle)->crtErrorCode();
+    return kyioFile(handle)->crtErrorCode();
 }
 
 int kyvprintf(FILE* handle, const char* format, va_list args) { return formatNarrow(handle, format, args); }

@@ -38,7 +38,7 @@ public:
     long tell() override { throw std::runtime_error("host tell failed"); }
 };
 
-FILE* handleOf(IFile& file) { return reinterpret_cast<FILE*>(&file); }
+FILE* handleOf(IFile& file) { return kyioHandle(&file); }
 
 TEST(LibraryLock, HeldDuringAnOperationOnlyLockedFunctionsWait) {
     BlockingFile blocking;

@@ -96,10 +96,10 @@ TEST_P(EveryFunction, GivesItsResultAndErrno) {
         break;
     case Kind::RegisteredHost:
         ASSERT_TRUE(kyiolibRegisterFile(&host));
-        handle = reinterpret_cast<FILE*>(static_cast<IFile*>(&host));
+        handle = kyioHandle(&host);
         break;
     case Kind::UnregisteredHost:
-        handle = reinterpret_cast<FILE*>(static_cast<IFile*>(&host));
+        handle = kyioHandle(&host);
         break;
     }
     ASSERT_NE(handle, nullptr);
@@ -169,7 +169,7 @@ TEST(Kyopen, ResourceNameIsTheResourceWhateverTheMode) {
     FILE* handle = kyopen(path.c_str(), "w");
     ASSERT_NE(handle, nullptr);
     EXPECT_EQ(errno, 0);
-    EXPECT_STREQ(reinterpret_cast<IFile*>(handle)->name(), L":wvhtml.xml");
+    EXPECT_STREQ(kyioFile(handle)->name(), L":wvhtml.xml");
     EXPECT_EQ(kywrite("x", 1, 1, handle), 0u);
     EXPECT_EQ(errno, EACCES);
     EXPECT_EQ(kyferror(handle), EACCES);
@@ -188,7 +188,7 @@ TEST(Kyopen, OtherNamesOpenOnDiskWithTheirMode) {
     FILE* handle = kyopen(path.c_str(), "w");
     ASSERT_NE(handle, nullptr);
     EXPECT_EQ(errno, 0);
-    EXPECT_STREQ(reinterpret_cast<IFile*>(handle)->name(), L"");
+    EXPECT_STREQ(kyioFile(handle)->name(), L"");
     EXPECT_EQ(kyprintf(handle, "%s", "written"), 7);
     EXPECT_EQ(kyclose(handle), 0);
     EXPECT_EQ(dir.read("new.txt"), "written");
@@ -207,7 +207,7 @@ protected:
         KyIoFileNameUtf8 = nullptr;
     }
     HostFile host_{"host content"};
-    FILE* hostHandle() { return reinterpret_cast<FILE*>(static_cast<IFile*>(&host_)); }
+    FILE* hostHandle() { return kyioHandle(&host_); }
 };
 
 TEST_F(ReservedName, NullNameReservesNothing) {
@@ -233,7 +233,7 @@ TEST_F(ReservedName, ExactNameGivesTheHostObjectBeforeResourcesAndDisk) {
         FILE* handle = kyopen(other, "r");
         ASSERT_NE(handle, nullptr) << other;
         EXPECT_NE(handle, hostHandle()) << other;
-        EXPECT_STREQ(reinterpret_cast<IFile*>(handle)->name(), L":wvhtml.xml") << other;
+        EXPECT_STREQ(kyioFile(handle)->name(), L":wvhtml.xml") << other;
         kyclose(handle);
     }
     // With a trailing slash it is neither reserved nor a resource: it goes to the disk.
@@ -273,13 +273,13 @@ TEST(Kyclose, DestroysObjectsWhetherRegisteredOrNot) {
     };
     bool destroyed = false;
     IFile* unregistered = new Tracked(&destroyed);
-    EXPECT_EQ(kyclose(reinterpret_cast<FILE*>(unregistered)), 0);
+    EXPECT_EQ(kyclose(kyioHandle(unregistered)), 0);
     EXPECT_TRUE(destroyed);
 
     destroyed = false;
     IFile* registered = new Tracked(&destroyed);
     ASSERT_TRUE(kyiolibRegisterFile(registered));
-    EXPECT_EQ(kyclose(reinterpret_cast<FILE*>(registered)), 0);
+    EXPECT_EQ(kyclose(kyioHandle(registered)), 0);
     EXPECT_TRUE(destroyed);
     EXPECT_FALSE(kyiolibDeRegisterFile(registered)) << "kyclose took it out of the registry";
 }
@@ -309,7 +309,7 @@ TEST(Registry, KyopenRegistersAndTheHostSeesTheSameRegistry) {
     CFileCounter::m_lock.Unlock();
     EXPECT_EQ(seen, 1u);
 
-    EXPECT_TRUE(kyiolibDeRegisterFile(reinterpret_cast<IFile*>(handle)));
+    EXPECT_TRUE(kyiolibDeRegisterFile(kyioFile(handle)));
     CFileCounter::m_lock.Lock();
     EXPECT_EQ(CFileCounter::get().m_files.count(handle), 0u);
     CFileCounter::m_lock.Unlock();

@@ -20,7 +20,10 @@ struct Failure : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Writes to standard output, turning a failed write (a closed pipe, a full disk) into Failure.
+// The reader of standard output has gone: the tool ends quietly, as cat does.
+struct BrokenPipe {};
+
+// Writes to standard output; a failed write becomes Failure, a closed pipe BrokenPipe.
 void writeOut(const void* data, std::size_t size);
 void printOut(const char* format, ...) __attribute__((format(printf, 1, 2)));
 void flushOut();
@@ -39,6 +42,21 @@ std::vector<Resource> embeddedResources();
 std::string errorText(int code);
 
 using Arguments = std::vector<std::string>;
+
+struct Command {
+    const char* name;
+    int (*run)(const Arguments&);
+    const char* usage;
+    const char* summary;  // one line for the tool's help
+    const char* help;
+};
+
+// The commands in the order the help lists them; null when there is no such command.
+const std::vector<Command>& commands();
+const Command* findCommand(const std::string& name);
+void printToolHelp();
+void printCommandHelp(const Command& command);
+void printVersion();
 
 int listCommand(const Arguments& args);
 int catCommand(const Arguments& args);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -44,38 +45,19 @@ void readAll(FILE* handle, const std::string& name, Sink sink) {
     }
 }
 
-void writeResource(const Resource& resource, const std::string& destination) {
-    std::unique_ptr<IFile> file(CResFile::create(resource.name.c_str()));
-    if (!file) throw Failure(resource.name + " is not an embedded resource");
-    errno = 0;
-    if (file->copy(destination.c_str()) != 0) {
-        throw Failure("cannot write " + destination + ": " + errorText(errno != 0 ? errno : EIO));
-    }
-    // copy() reports the close alone; a short write shows in the size.
-    std::error_code error;
-    if (fs::file_size(destination, error) != resource.data.size() || error) {
-        throw Failure("short write to " + destination);
-    }
-    printOut("wrote %s (%zu bytes) to %s\n", resource.name.c_str(), resource.data.size(), destination.c_str());
-}
-
-// The one resource that name reaches, folded as kyopen folds it, decoded once.
-Resource resourceNamed(const std::string& name) {
-    const std::wstring wide(name.begin(), name.end());
-    Resource resource{cpp_res::getFileId(wide.c_str(), true), "", {}};
-    std::wstring tableName;
-    if (!cpp_res::getFileData(resource.id, resource.data, tableName)) {
-        throw Failure(name + " is not an embedded resource");
-    }
-    resource.name.assign(tableName.begin() + 1, tableName.end());  // ASCII, after its ':'
-    return resource;
-}
-
 std::string jsonString(const std::string& text) {
     std::string quoted = "\"";
     for (const char c : text) {
-        if (c == '"' || c == '\\') quoted += '\\';
-        quoted += c;
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(c));
+            quoted += escape;
+        } else {
+            quoted += c;
+        }
     }
     return quoted + "\"";
 }
@@ -127,7 +109,7 @@ int listCommand(const Arguments& args) {
         }
         printOut("]\n");
     } else {
-        printOut("%3s  %-22s %8s  %s\n", "ID", "NAME", "SIZE", "SHA-256");
+        printOut("%3s  %-22s %8s  %s\n", "ID", "NAME", "SIZE", "SHA-256 (first 16 hex digits)");
         for (const Resource& r : resources) {
             printOut("%3u  %-22s %8zu  %.16s\n", r.id, r.name.c_str(), r.data.size(), hashOf(r.data).c_str());
         }
@@ -138,32 +120,19 @@ int listCommand(const Arguments& args) {
 
 int catCommand(const Arguments& args) {
     if (args.empty()) throw UsageError("cat: missing NAME");
+    int status = 0;
     for (const std::string& name : args) {
-        Handle handle = openOrFail(name);
-        readAll(handle.get(), name, [](const unsigned char* data, size_t size) { writeOut(data, size); });
-    }
-    flushOut();
-    return 0;
-}
-
-int extractCommand(const Arguments& args) {
-    if (!args.empty() && args[0] == "--all") {
-        if (args.size() != 2) throw UsageError("extract --all: expected one DIR");
-        const std::vector<Resource> resources = embeddedResources();
-        for (const Resource& resource : resources) {
-            const fs::path destination = fs::path(args[1]) / resource.name;
-            std::error_code error;
-            fs::create_directories(destination.parent_path(), error);
-            if (error) throw Failure("cannot create " + destination.parent_path().string() + ": " + error.message());
-            writeResource(resource, destination.string());
+        try {
+            Handle handle = openOrFail(name);
+            readAll(handle.get(), name, [](const unsigned char* data, size_t size) { writeOut(data, size); });
+        } catch (const Failure& failure) {
+            // As cat does: report the operand and go on with the next one.
+            flushOut();
+            std::fprintf(stderr, "kyio: %s\n", failure.what());
+            status = 1;
         }
-        printOut("extracted %zu resources to %s\n", resources.size(), args[1].c_str());
-    } else {
-        if (args.size() != 2) throw UsageError("extract: expected NAME DEST, or --all DIR");
-        writeResource(resourceNamed(args[0]), args[1]);
     }
-    flushOut();
-    return 0;
+    return status;
 }
 
 int statCommand(const Arguments& args) {

@@ -4,85 +4,57 @@
 
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
-using kyio_tool::Arguments;
+using namespace kyio_tool;
 
-struct Command {
-    const char* name;
-    int (*run)(const Arguments&);
-    const char* usage;
-    const char* help;
-};
+bool isHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
 
-const Command kCommands[] = {
-    {"list", kyio_tool::listCommand, "list [--json]",
-     "List the embedded resources: id, name as a host opens it, plain size, SHA-256\n"
-     "(its first 16 hex digits; whole with --json, one JSON object a resource)."},
-    {"cat", kyio_tool::catCommand, "cat NAME...",
-     "Write each resource or disk file to standard output, in binary, as cat does."},
-    {"extract", kyio_tool::extractCommand, "extract NAME DEST | extract --all DIR",
-     "Write one resource to DEST, or all of them under DIR (fonts in DIR/fonts/)."},
-    {"stat", kyio_tool::statCommand, "stat PATH",
-     "Exit with 0 when PATH can be opened for reading (a resource or a disk file), else 1."},
-    {"realpath", kyio_tool::realpathCommand, "realpath PATH",
-     "Print PATH resolved: a resource name as it is, a disk name made absolute."},
-    {"verify", kyio_tool::verifyCommand, "verify [--against DIR]",
-     "Decode every resource, check that its name resolves to its id and that kyopen/kyread\n"
-     "give the same bytes; print its SHA-256. With --against, compare with DIR/NAME too.\n"
-     "Exit with 1 on any failure."},
-};
-
-void printHelp() {
-    std::printf("usage: kyio COMMAND [ARGUMENTS]\n       kyio --help | --version\n\ncommands:\n");
-    for (const Command& command : kCommands) std::printf("  kyio %s\n", command.usage);
-    std::printf("\n'kyio COMMAND --help' describes a command. Exit status: 0 success, 1 failure, 2 usage.\n");
-}
-
-const Command* find(const char* name) {
-    for (const Command& command : kCommands) {
-        if (std::strcmp(command.name, name) == 0) return &command;
+int dispatch(const Arguments& args) {
+    if (args.empty()) throw UsageError("missing COMMAND (see kyio --help)");
+    const std::string& first = args[0];
+    if (isHelp(first) || (first == "help" && args.size() == 1)) {
+        printToolHelp();
+        return 0;
     }
-    return nullptr;
+    if (first == "--version" || first == "-V") {
+        printVersion();
+        return 0;
+    }
+    if (first == "help") {
+        const Command* command = findCommand(args[1]);
+        if (command == nullptr || args.size() > 2) throw UsageError("help: expected one COMMAND (see kyio --help)");
+        printCommandHelp(*command);
+        return 0;
+    }
+    const Command* command = findCommand(first);
+    if (command == nullptr) throw UsageError("unknown command '" + first + "' (see kyio --help)");
+    const Arguments rest(args.begin() + 1, args.end());
+    for (const std::string& arg : rest) {
+        if (isHelp(arg)) {
+            printCommandHelp(*command);
+            return 0;
+        }
+    }
+    return command->run(rest);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    // A closed pipe then shows as EPIPE on a write, which the commands report.
-    std::signal(SIGPIPE, SIG_IGN);
-    const char* commandName = argc > 1 ? argv[1] : nullptr;
+    // A reader that goes away ends the tool by SIGPIPE, as it ends cat, even when the caller
+    // handed down an ignored signal; a write that still meets EPIPE ends it quietly too.
+    std::signal(SIGPIPE, SIG_DFL);
     try {
-        if (commandName == nullptr) throw kyio_tool::UsageError("missing COMMAND (see kyio --help)");
-        if (std::strcmp(commandName, "--help") == 0 || std::strcmp(commandName, "-h") == 0) {
-            printHelp();
-            kyio_tool::flushOut();
-            return 0;
-        }
-        if (std::strcmp(commandName, "--version") == 0) {
-            kyio_tool::printOut("kyio %s\n", KYIO_VERSION);
-            kyio_tool::flushOut();
-            return 0;
-        }
-        const Command* command = find(commandName);
-        if (command == nullptr) {
-            throw kyio_tool::UsageError(std::string("unknown command '") + commandName + "' (see kyio --help)");
-        }
-        const Arguments args(argv + 2, argv + argc);
-        if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-            kyio_tool::printOut("usage: kyio %s\n\n%s\n", command->usage, command->help);
-            kyio_tool::flushOut();
-            return 0;
-        }
-        return command->run(args);
-    } catch (const kyio_tool::UsageError& error) {
+        const int status = dispatch(Arguments(argv + 1, argv + argc));
+        flushOut();
+        return status;
+    } catch (const BrokenPipe&) {
+        return 128 + SIGPIPE;
+    } catch (const UsageError& error) {
         std::fprintf(stderr, "kyio: %s\n", error.what());
         return 2;
-    } catch (const kyio_tool::Failure& error) {
-        std::fprintf(stderr, "kyio: %s\n", error.what());
-        return 1;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "kyio: %s\n", error.what());
         return 1;

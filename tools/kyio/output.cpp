@@ -11,7 +11,10 @@
 namespace kyio_tool {
 namespace {
 
-[[noreturn]] void writeFailed() { throw Failure("write error on standard output: " + errorText(errno)); }
+[[noreturn]] void writeFailed() {
+    if (errno == EPIPE) throw BrokenPipe();
+    throw Failure("write error on standard output: " + errorText(errno));
+}
 
 }  // namespace
 

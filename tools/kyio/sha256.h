@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// sha256.h: SHA-256 (FIPS 180-4) of a byte buffer, as lowercase hex.
+// sha256.h: SHA-256 of a byte buffer, as lowercase hex.
 #ifndef KYIO_TOOLS_SHA256_H
 #define KYIO_TOOLS_SHA256_H
 

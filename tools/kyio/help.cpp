@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+// help.cpp: the commands' table, their help texts and the version text.
+#include "cli.h"
+
+namespace kyio_tool {
+
+const std::vector<Command>& commands() {
+    static const std::vector<Command> table = {
+        {"list", listCommand, "list [--json]", "list the resources with sizes and hashes",
+         "List the embedded resources: id, name as a host opens it, plain size and the first\n"
+         "16 hex digits of its SHA-256.\n\n"
+         "  --json   one JSON object a resource, with the whole SHA-256"},
+        {"cat", catCommand, "cat NAME...", "write resources or disk files to standard output",
+         "Write each resource or disk file to standard output, in binary. A NAME that cannot be\n"
+         "read is reported and the others are still written; the status is then 1."},
+        {"extract", extractCommand, "extract NAME DEST | extract --all DIR",
+         "write resources to files",
+         "Write one resource to DEST, or all of them under DIR (fonts in DIR/fonts/). DEST may be\n"
+         "a file, an existing folder (the file goes in it under its resource name) or '-' for\n"
+         "standard output. Each file is written beside its destination under a temporary name\n"
+         "and renamed over it only once it is whole: a failed extract leaves what was there."},
+        {"stat", statCommand, "stat PATH", "tell by the exit status whether PATH can be read",
+         "Exit with 0 when PATH can be opened for reading (a resource or a disk file), else 1."},
+        {"realpath", realpathCommand, "realpath PATH", "print PATH as the library resolves it",
+         "Print PATH resolved: a resource name as it is, a disk name made absolute."},
+        {"verify", verifyCommand, "verify [--against DIR]", "check every resource end to end",
+         "Decode every resource, check that its name resolves to its id and that kyopen/kyread\n"
+         "give the same bytes, and print its SHA-256.\n\n"
+         "  --against DIR   also compare each resource with DIR/NAME"},
+    };
+    return table;
+}
+
+const Command* findCommand(const std::string& name) {
+    for (const Command& command : commands()) {
+        if (name == command.name) return &command;
+    }
+    return nullptr;
+}
+
+namespace {
+
+const char* const kExitStatus =
+    "Exit status: 0 success, 1 failure (the message says why), 2 bad command line.\n";
+
+}  // namespace
+
+void printToolHelp() {
+    printOut("usage: kyio COMMAND [ARGUMENTS]\n"
+             "       kyio help [COMMAND] | --help | --version\n\n"
+             "Looks inside lib_kyio's embedded resources and reads files through its interface.\n\n"
+             "commands:\n");
+    for (const Command& command : commands()) {
+        printOut("  %-38s %s\n", command.usage, command.summary);
+    }
+    printOut("\n'kyio help COMMAND' or 'kyio COMMAND --help' describes a command.\n%s", kExitStatus);
+}
+
+void printCommandHelp(const Command& command) {
+    printOut("usage: kyio %s\n\n%s\n\n%s", command.usage, command.help, kExitStatus);
+}
+
+void printVersion() { printOut("kyio %s\n", KYIO_VERSION); }
+
+}  // namespace kyio_tool
