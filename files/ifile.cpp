@@ -15,7 +15,8 @@ int IFile::copy(const char* path) {
     if (out == nullptr) return EOF;
 
     seek(0, SEEK_SET);
-    unsigned char chunk[1024];
+    // Zeroed, so that a host read that claims more than it filled writes zeros, not stack bytes.
+    unsigned char chunk[1024] = {};
     size_t got;
     while ((got = read(chunk, 1, sizeof chunk)) == sizeof chunk) std::fwrite(chunk, 1, got, out);
     // A host's read may answer with a negative count, or with more than was asked; neither

@@ -105,7 +105,7 @@ KYIO_API int kyscanf(FILE* handle, const char* format, ...);
 #include <string>
 #include <vector>
 
-#include "qmutex.h"
+#include "kybase_qmutex.h"
 
 /*
  * IFile is the interface behind every handle: the library's disk and resource files and any
@@ -229,7 +229,8 @@ private:
     int m_errorCode;
 };
 
-/* CLocker wraps the non-recursive mutex of the base companion. */
+/* CLocker wraps the non-recursive mutex of the base companion, kybase::QMutex. That class is
+ * named in its own namespace so that this header can stand beside Qt's <QMutex> in one file. */
 class KYIO_API CLocker {
 public:
     CLocker();
@@ -243,7 +244,7 @@ public:
     void Unlock();
 
 private:
-    QMutex m_mutex;
+    kybase::QMutex m_mutex;
 };
 
 /*

@@ -72,21 +72,20 @@ int kystat(const char* path) {
 
 char* kyrealpath(const char* path, char* resolved) {
     if (path == nullptr) return kyio::invalidArgument<char*>(nullptr);
-    char* buffer = resolved != nullptr ? resolved : static_cast<char*>(std::malloc(kRealpathBufferSize));
+    // A buffer allocated here is owned until it is handed back, so that an exception from the
+    // resource lookup cannot leak it.
+    std::unique_ptr<char, decltype(&std::free)> owned(
+        resolved != nullptr ? nullptr : static_cast<char*>(std::malloc(kRealpathBufferSize)), &std::free);
+    char* buffer = resolved != nullptr ? resolved : owned.get();
     if (buffer == nullptr) return nullptr;
 
     if (std::unique_ptr<IFile>(CResFile::create(path))) {
         std::strncpy(buffer, path, kRealpathBufferSize);
-        return buffer;
-    }
-    if (realpath(path, buffer) == nullptr) {
-        if (resolved == nullptr) {
-            std::free(buffer);
-        } else {
-            buffer[0] = '\0';
-        }
+    } else if (realpath(path, buffer) == nullptr) {
+        if (resolved != nullptr) buffer[0] = '\0';
         return nullptr;
     }
+    owned.release();
     return buffer;
 }
 

@@ -2,7 +2,7 @@
 // registry.cpp: the library lock and the host's registration of file objects.
 #include "io/handles.h"
 
-CLocker::CLocker() : m_mutex(QMutex::NonRecursive) {}
+CLocker::CLocker() : m_mutex(kybase::QMutex::NonRecursive) {}
 
 CLocker::~CLocker() = default;
 

@@ -1,4 +1,5 @@
-# Compares the dynamic symbols that lib_kyio.so defines with the list kept in the repo.
+# Compares the dynamic symbols that lib_kyio.so defines with the list kept in the repo; every
+# one of them must carry the version KYIO_1.
 # Usage: cmake -DNM=nm -DLIBRARY=lib_kyio.so -DEXPECTED=exported_symbols.txt -P check_exports.cmake
 execute_process(COMMAND "${NM}" -D -C --defined-only "${LIBRARY}"
                 OUTPUT_VARIABLE listing RESULT_VARIABLE status)
@@ -9,9 +10,13 @@ endif()
 string(REPLACE "\n" ";" lines "${listing}")
 set(actual "")
 foreach(line IN LISTS lines)
-  # "<address> <type> <name>"; the name is everything after the type letter.
-  if(line MATCHES "^[0-9a-f]+ [A-Za-z] (.+)$")
+  # "<address> <type> <name>@@<version>"; the version's own entry is "<address> A KYIO_1".
+  if(line MATCHES "^[0-9a-f]+ A KYIO_1$")
+    continue()
+  elseif(line MATCHES "^[0-9a-f]+ [A-Za-z] (.+)@@KYIO_1$")
     list(APPEND actual "${CMAKE_MATCH_1}")
+  elseif(line MATCHES "^[0-9a-f]+ [A-Za-z] (.+)$")
+    list(APPEND actual "${CMAKE_MATCH_1} (without the version KYIO_1)")
   endif()
 endforeach()
 list(REMOVE_DUPLICATES actual)

@@ -53,9 +53,26 @@ TEST(KyioList, JsonCarriesTheWholeHash) {
     for (const auto& row : manifestRows()) {
         const std::string entry = "{\"id\": " + std::to_string(row.id) + ", \"name\": \"" + hostName(row) +
                                   "\", \"size\": " + std::to_string(kyio_test::readFile(row.source).size()) +
-                                  ", \"sha256\": \"" + sha256Of(row.source) + "\"}";
+                                  ", \"sha256\": \"" + sha256Of(row.source) + "\", \"package\": \"" +
+                                  row.package + "\", \"licence\": \"";
         EXPECT_NE(outcome.output.find(entry), std::string::npos) << entry;
     }
+}
+
+TEST(KyioList, LongFormAndVersionNameEachFilesSourceAndLicence) {
+    std::istringstream listing(run(kKyio + " list --long", false).output);
+    std::string line;
+    std::getline(listing, line);
+    for (const auto& row : manifestRows()) {
+        ASSERT_TRUE(std::getline(listing, line));
+        EXPECT_NE(line.find(" " + hostName(row) + " "), std::string::npos) << line;
+        EXPECT_NE(line.find("  " + row.package + " "), std::string::npos) << line;
+        EXPECT_NE(line.find(row.package == "wv" ? "GPL-2.0-or-later; " : row.package == "-" ? "MIT; " : "GPL with a font exception; "),
+                  std::string::npos) << line;
+    }
+    const std::string version = run(kKyio + " --version", false).output;
+    EXPECT_NE(version.find("26 from texlive-fonts-recommended: GPL with a font exception"), std::string::npos) << version;
+    EXPECT_NE(version.find(" 1 from wv: GPL-2.0-or-later"), std::string::npos) << version;
 }
 
 TEST(KyioCat, EveryResourceMatchesItsSource) {

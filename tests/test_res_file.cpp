@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cerrno>
 #include <climits>
 #include <memory>
@@ -119,6 +121,9 @@ struct SeekCase {
     long expectedPosition;  // -1000 stands for the length + 10
     int expectedError;
 };
+
+// Printed by name: GoogleTest would otherwise dump the case's bytes, padding included.
+void PrintTo(const SeekCase& seekCase, std::ostream* out) { *out << seekCase.what; }
 
 class ResFileSeek : public ::testing::TestWithParam<SeekCase> {};
 

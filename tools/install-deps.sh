@@ -14,6 +14,10 @@ build_packages=(
 )
 test_packages=(
   libgtest-dev libbenchmark-dev xsltproc libxml2-utils pandoc zip unzip
+  # fuzzing, hardening, the ABI gate and memcheck
+  clang libclang-rt-14-dev devscripts abigail-tools valgrind
+  # the Qt hosts, the manual pages and the Debian packages
+  qtbase5-dev qt6-base-dev dpkg-dev lintian fakeroot
 )
 
 case ${1:-build} in

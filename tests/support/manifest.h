@@ -16,6 +16,7 @@ struct ManifestRow {
     unsigned int id;
     std::string name;  // as in the table, with its ':'
     unsigned long capacity;
+    std::string package;  // the Debian package of the source, "-" for the project's own
     std::string source;
 };
 
@@ -35,8 +36,7 @@ inline const std::vector<ManifestRow>& manifestRows() {
             if (line.empty() || line[0] == '#') continue;
             std::istringstream fields(line);
             ManifestRow row;
-            std::string package;
-            fields >> row.id >> row.name >> row.capacity >> package;
+            fields >> row.id >> row.name >> row.capacity >> row.package;
             fields.ignore(1);
             std::getline(fields, row.source);
             result.push_back(row);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // commands.cpp: the kyio commands, each on the library's public interface only.
 #include "cli.h"
+#include "notices.h"
 #include "sha256.h"
 
 #include "kyio.h"
@@ -93,28 +94,42 @@ std::string problemsOf(const Resource& resource, const std::string& againstDir) 
 }  // namespace
 
 int listCommand(const Arguments& args) {
-    bool json = false;
+    bool json = false, longForm = false;
     for (const std::string& arg : args) {
-        if (arg != "--json") throw UsageError("list: unknown argument '" + arg + "'");
-        json = true;
+        if (arg == "--json") {
+            json = true;
+        } else if (arg == "--long") {
+            longForm = true;
+        } else {
+            throw UsageError("list: unknown argument '" + arg + "'");
+        }
     }
     const std::vector<Resource> resources = embeddedResources();
+    static const Notice kUnknown = {"", "?", "?", "?"};
     if (json) {
         printOut("[\n");
         for (size_t i = 0; i < resources.size(); ++i) {
             const Resource& r = resources[i];
-            printOut("  {\"id\": %u, \"name\": %s, \"size\": %zu, \"sha256\": \"%s\"}%s\n", r.id,
-                     jsonString(r.name).c_str(), r.data.size(), hashOf(r.data).c_str(),
-                     i + 1 < resources.size() ? "," : "");
+            const Notice* notice = noticeOf(r.name) ? noticeOf(r.name) : &kUnknown;
+            printOut("  {\"id\": %u, \"name\": %s, \"size\": %zu, \"sha256\": \"%s\", \"package\": %s, "
+                     "\"licence\": %s, \"copyright\": %s}%s\n",
+                     r.id, jsonString(r.name).c_str(), r.data.size(), hashOf(r.data).c_str(),
+                     jsonString(notice->package).c_str(), jsonString(notice->licence).c_str(),
+                     jsonString(notice->copyright).c_str(), i + 1 < resources.size() ? "," : "");
         }
         printOut("]\n");
-    } else {
-        printOut("%3s  %-22s %8s  %s\n", "ID", "NAME", "SIZE", "SHA-256 (first 16 hex digits)");
-        for (const Resource& r : resources) {
-            printOut("%3u  %-22s %8zu  %.16s\n", r.id, r.name.c_str(), r.data.size(), hashOf(r.data).c_str());
-        }
+        return 0;
     }
-    flushOut();
+    printOut("%3s  %-22s %8s  %s%s\n", "ID", "NAME", "SIZE", "SHA-256 (first 16 hex digits)",
+             longForm ? "  PACKAGE                    LICENCE; COPYRIGHT" : "");
+    for (const Resource& r : resources) {
+        printOut("%3u  %-22s %8zu  %.16s", r.id, r.name.c_str(), r.data.size(), hashOf(r.data).c_str());
+        if (longForm) {
+            const Notice* notice = noticeOf(r.name) ? noticeOf(r.name) : &kUnknown;
+            printOut("%15s%-26s %s; %s", "", notice->package, notice->licence, notice->copyright);
+        }
+        printOut("\n");
+    }
     return 0;
 }
 

@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: MIT
 // help.cpp: the commands' table, their help texts and the version text.
 #include "cli.h"
+#include "notices.h"
+
+#include <map>
 
 namespace kyio_tool {
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
-        {"list", listCommand, "list [--json]", "list the resources with sizes and hashes",
+        {"list", listCommand, "list [--long] [--json]", "list the resources with sizes and hashes",
          "List the embedded resources: id, name as a host opens it, plain size and the first\n"
          "16 hex digits of its SHA-256.\n\n"
-         "  --json   one JSON object a resource, with the whole SHA-256"},
+         "  --long   also each file's licence, source package and copyright holders\n"
+         "  --json   one JSON object a resource, with the whole SHA-256 and the licence fields"},
         {"cat", catCommand, "cat NAME...", "write resources or disk files to standard output",
          "Write each resource or disk file to standard output, in binary. A NAME that cannot be\n"
          "read is reported and the others are still written; the status is then 1."},
@@ -60,6 +64,28 @@ void printCommandHelp(const Command& command) {
     printOut("usage: kyio %s\n\n%s\n\n%s", command.usage, command.help, kExitStatus);
 }
 
-void printVersion() { printOut("kyio %s\n", KYIO_VERSION); }
+const Notice* noticeOf(const std::string& name) {
+    for (const Notice& notice : notices()) {
+        if (name == notice.name) return &notice;
+    }
+    return nullptr;
+}
+
+// The version, and what lib_kyio.so embeds under which licence, counted by source.
+void printVersion() {
+    printOut("kyio %s, lib_kyio %s\nThe library and the tool: MIT. lib_kyio.so embeds files under their own licences:\n",
+             KYIO_VERSION, KYIO_VERSION);
+    std::map<std::string, int> counts;
+    for (const Notice& notice : notices()) {
+        ++counts[std::string(notice.package) + "\t" + notice.licence + "\t" + notice.copyright];
+    }
+    for (const auto& [key, count] : counts) {
+        const auto tab1 = key.find('\t'), tab2 = key.find('\t', tab1 + 1);
+        const std::string package = key.substr(0, tab1);
+        printOut("  %2d from %s: %s, (C) %s\n", count, package == "-" ? "this project" : package.c_str(),
+                 key.substr(tab1 + 1, tab2 - tab1 - 1).c_str(), key.substr(tab2 + 1).c_str());
+    }
+    printOut("'kyio list --long' shows each file's; the whole notice is %s.\n", KYIO_NOTICE_PATH);
+}
 
 }  // namespace kyio_tool

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: MIT
-// qmutex.h: the base companion's mutex, non-recursive or recursive.
+// kybase_qmutex.h: the base companion's mutex, non-recursive or recursive.
 #ifndef KYBASE_QMUTEX_H
 #define KYBASE_QMUTEX_H
 
 #include <pthread.h>
 
 #define KYBASE_API __attribute__((visibility("default")))
+
+// The class lives in the namespace kybase so that a host may include Qt's <QMutex> beside
+// kyio.h, and so that its symbols can never be mistaken for Qt's by the dynamic linker (they
+// also carry the version KYBASE_1).
+namespace kybase {
 
 // QMutex is a mutual-exclusion lock. A non-recursive mutex must not be locked twice by one
 // thread; a recursive one counts its locks and is released by as many unlocks.
@@ -27,5 +32,7 @@ public:
 private:
     pthread_mutex_t m_handle;
 };
+
+}  // namespace kybase
 
 #endif

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// qmutex.cpp: QMutex over a POSIX mutex.
-#include "qmutex.h"
+// kybase_qmutex.cpp: QMutex over a POSIX mutex.
+#include "kybase_qmutex.h"
 
 #include <cstdlib>
 
@@ -14,7 +14,7 @@ void require(int status) {
 
 }  // namespace
 
-QMutex::QMutex(RecursionMode mode) {
+kybase::QMutex::QMutex(RecursionMode mode) {
     pthread_mutexattr_t attributes;
     require(pthread_mutexattr_init(&attributes));
     require(pthread_mutexattr_settype(
@@ -23,8 +23,8 @@ QMutex::QMutex(RecursionMode mode) {
     pthread_mutexattr_destroy(&attributes);
 }
 
-QMutex::~QMutex() { pthread_mutex_destroy(&m_handle); }
+kybase::QMutex::~QMutex() { pthread_mutex_destroy(&m_handle); }
 
-void QMutex::lock() { require(pthread_mutex_lock(&m_handle)); }
+void kybase::QMutex::lock() { require(pthread_mutex_lock(&m_handle)); }
 
-void QMutex::unlock() { require(pthread_mutex_unlock(&m_handle)); }
+void kybase::QMutex::unlock() { require(pthread_mutex_unlock(&m_handle)); }

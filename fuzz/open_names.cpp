@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+// Byte names through CResFile::create, kyopen(name, "r"), kystat and kyrealpath, which must
+// agree: a resource is opened, probed and resolved as one, anything else as the C library
+// sees it. The fuzzer runs in an empty folder of its own, and names that are no resource are
+// tried on disk only without a '/', so that nothing outside that folder is read; mode "r"
+// creates nothing.
+#include "kyio.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+void require(bool condition) {
+    if (!condition) std::abort();
+}
+
+}  // namespace
+
+char g_folder[] = "/tmp/kyio-fuzz-XXXXXX";
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    require(mkdtemp(g_folder) != nullptr && chdir(g_folder) == 0);
+    std::atexit([] { rmdir(g_folder); });
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string name(reinterpret_cast<const char*>(data), strnlen(reinterpret_cast<const char*>(data), size));
+    const std::unique_ptr<IFile> resource(CResFile::create(name.c_str()));
+    if (resource) {
+        require(resource->isValid() && resource->name()[0] == L':');
+        require(name.size() < 1024);
+        const std::wstring wide(name.begin(), name.end());
+        require(cpp_res::getFileId(wide.c_str(), true) == cpp_res::getFileId(resource->name() + 1, false));
+    } else if (name.find('/') != std::string::npos) {
+        return 0;
+    }
+
+    std::FILE* stream = resource ? nullptr : std::fopen(name.c_str(), "r");
+    const bool readable = resource != nullptr || stream != nullptr;
+    if (stream != nullptr) std::fclose(stream);
+    require(kystat(name.c_str()) == (readable ? 0 : 1));
+
+    FILE* handle = kyopen(name.c_str(), "r");
+    if (name.empty()) {
+        require(handle == nullptr && errno == EINVAL);
+    } else if (readable) {
+        require(handle != nullptr && errno == 0);
+        if (resource) require(std::wcscmp(kyioFile(handle)->name(), resource->name()) == 0);
+        require(kyclose(handle) == 0);
+    } else {
+        require(handle == nullptr && errno != 0);
+    }
+
+    std::unique_ptr<char, decltype(&std::free)> resolved(kyrealpath(name.c_str(), nullptr), &std::free);
+    std::unique_ptr<char, decltype(&std::free)> expected(
+        resource ? strdup(name.c_str()) : realpath(name.c_str(), nullptr), &std::free);
+    require((resolved == nullptr) == (expected == nullptr));
+    if (resolved) require(std::strcmp(resolved.get(), expected.get()) == 0);
+    return 0;
+}

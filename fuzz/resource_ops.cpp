@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+// Sequences of stream calls on a resource handle, each checked against a model of a resource
+// file: reads move min(available, the low 32 bits of size * count taken as signed) bytes,
+// seeks clamp at the first byte and may pass the end, writes and prints fail with EACCES,
+// errno holds the call's code (which kyferror reports later) and kyeof/kyferror leave it alone.
+// Input: a byte choosing the resource, then 9 bytes a call: an opcode byte and two 32-bit words.
+#include "kyio.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+void require(bool condition) {
+    if (!condition) std::abort();
+}
+
+struct Model {
+    std::vector<unsigned char> content;
+    __int128 position = 0;
+    int error = 0;
+
+    std::int64_t length() const { return static_cast<std::int64_t>(content.size()); }
+};
+
+unsigned char g_buffer[1 << 20];
+
+void checkRead(FILE* handle, Model& model, std::uint32_t size, std::uint32_t count) {
+    const std::int32_t requested = static_cast<std::int32_t>(static_cast<std::uint32_t>(std::uint64_t{size} * count));
+    const std::int64_t available = model.position < model.length() ? model.length() - static_cast<std::int64_t>(model.position) : 0;
+    const std::int64_t moved = requested < available ? requested : available;
+    const size_t got = kyread(g_buffer, size, count, handle);
+    require(errno == 0);
+    if (moved < 1) {
+        require(got == 0);
+        return;
+    }
+    require(got == static_cast<size_t>(moved) / size);
+    require(std::memcmp(g_buffer, model.content.data() + static_cast<std::int64_t>(model.position), moved) == 0);
+    model.position += moved;
+}
+
+// A bad origin fails the argument check before the file is called: its own code stays.
+void checkSeek(FILE* handle, Model& model, std::int64_t offset, int whence) {
+    const int result = kyseek(handle, static_cast<long>(offset), whence);
+    if (static_cast<unsigned>(whence) > SEEK_END) {
+        require(result == -1 && errno == EINVAL);
+        errno = model.error;
+        return;
+    }
+    require(result == 0 && errno == 0);
+    const __int128 base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? model.position : model.length();
+    __int128 target = base + offset;
+    if (target < 0) target = 0;
+    if (target > LONG_MAX) target = LONG_MAX;
+    model.position = target;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    Model model;
+    std::wstring tableName;
+    unsigned int id = data[0] % 28 + 1;
+    require(cpp_res::getFileData(id, model.content, tableName));
+    FILE* handle = kyopen(std::string(tableName.begin() + 1, tableName.end()).c_str(), "rb");
+    require(handle != nullptr);
+
+    for (std::size_t at = 1; at + 9 <= size; at += 9) {
+        std::uint32_t a, b;
+        std::memcpy(&a, data + at + 1, 4);
+        std::memcpy(&b, data + at + 5, 4);
+        const int opcode = data[at] % 8;
+        errno = 12345;
+        switch (opcode) {
+        case 0: checkRead(handle, model, a, b); break;
+        case 1: checkRead(handle, model, a % 64, b % 4096); break;
+        case 2: checkSeek(handle, model, static_cast<std::int32_t>(a), static_cast<int>(data[at] >> 3) % 5 - 1); break;
+        case 3: checkSeek(handle, model, static_cast<std::int64_t>((std::uint64_t{b} << 32) | a), static_cast<int>(data[at] >> 3) % 3); break;
+        case 4: require(kytell(handle) == static_cast<long>(model.position) && errno == 0); break;
+        case 5: require(kywrite(g_buffer, 1, a % 16, handle) == 0 && errno == EACCES); break;
+        case 6: require(kyprintf(handle, "%u", a) == 0 && errno == EACCES); break;
+        case 7:
+            require(kyeof(handle) == (model.position >= model.length() ? 1 : 0) && errno == 12345);
+            require(kyferror(handle) == model.error && errno == 12345);
+            break;
+        }
+        if (opcode != 7) model.error = errno;
+    }
+    require(kyclose(handle) == 0 && errno == 0);
+    return 0;
+}

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+// conv_uncompress with each decoder on any input: nothing is written past the capacity (a
+// guard region follows the buffer), the reported length never exceeds it, and where both
+// decoders accept a stream they produce the same bytes.
+// Input: two bytes of capacity (little-endian), then the stream.
+#include "conv_uncompress.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kGuard = 64;
+constexpr unsigned char kFill = 0xA5;
+
+void require(bool condition) {
+    if (!condition) std::abort();
+}
+
+struct Decoded {
+    int status;
+    std::vector<unsigned char> bytes;
+};
+
+Decoded decode(conv_backend backend, std::size_t capacity, const std::uint8_t* source, std::size_t size) {
+    require(conv_set_backend(backend) == 1);
+    std::vector<unsigned char> buffer(capacity + kGuard, kFill);
+    std::uint64_t length = capacity;
+    const int status = conv_uncompress(buffer.data(), &length, source, size);
+    require(length <= capacity);
+    for (std::size_t i = capacity; i < buffer.size(); ++i) require(buffer[i] == kFill);
+    buffer.resize(static_cast<std::size_t>(length));
+    return {status, buffer};
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 2) return 0;
+    const std::size_t capacity = data[0] | (std::size_t{data[1]} << 8);
+    const Decoded zlib = decode(CONV_BACKEND_ZLIB, capacity, data + 2, size - 2);
+    const Decoded libdeflate = decode(CONV_BACKEND_LIBDEFLATE, capacity, data + 2, size - 2);
+    if (zlib.status == CONV_OK && libdeflate.status == CONV_OK) require(zlib.bytes == libdeflate.bytes);
+    return 0;
+}

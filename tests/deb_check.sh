@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Makes the Debian packages of a build configured with KYIO_DEBIAN_PACKAGES=ON into OUT_DIR
+# and runs lintian on them: any error fails; warnings are listed.
+# Usage: deb_check.sh BUILD_DIR OUT_DIR
+set -euo pipefail
+build=$1 out=$2
+rm -rf "$out"
+mkdir -p "$out"
+(cd "$build" && cpack -B "$out" >/dev/null)
+rm -rf "$out/_CPack_Packages"
+ls -l "$out"
+report=$(lintian --no-tag-display-limit "$out"/*.deb || true)
+echo "$report"
+errors=$(grep -c '^E: ' <<<"$report" || true)
+warnings=$(grep -c '^W: ' <<<"$report" || true)
+echo "deb_check: lintian reports $errors errors and $warnings warnings"
+((errors == 0))

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: MIT
+// Every allocation along an operation fails in turn: the k-th operator new throws, for
+// k = 1, 2, ... until the operation gets through. After each failure the exception has reached
+// the caller, the lock is free, the registry is as before, and (in the ASan build) nothing leaks.
+#include "support/manifest.h"
+#include "support/temp_dir.h"
+
+#include "kyio.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <future>
+#include <memory>
+#include <new>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Allocations left before the one that fails; 0 means none is armed. Per thread, so that the
+// thread that probes the lock allocates freely.
+thread_local long t_allocationsLeft = 0;
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+    if (t_allocationsLeft > 0 && --t_allocationsLeft == 0) throw std::bad_alloc();
+    if (void* memory = std::malloc(size != 0 ? size : 1)) return memory;
+    throw std::bad_alloc();
+}
+// Kept out of line: inlined, GCC takes the free of memory from this operator new for a mismatch.
+__attribute__((noinline)) void operator delete(void* memory) noexcept { std::free(memory); }
+__attribute__((noinline)) void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+
+namespace {
+
+std::set<FILE*> registryNow() {
+    CFileCounter::m_lock.Lock();
+    std::set<FILE*> files = CFileCounter::get().m_files;
+    CFileCounter::m_lock.Unlock();
+    return files;
+}
+
+// Another thread opens and closes a resource; it gets through only if the lock was released.
+bool lockIsFree() {
+    auto probe = std::async(std::launch::async, [] {
+        FILE* handle = kyopen("wvhtml.xml", "rb");
+        return handle != nullptr && kyclose(handle) == 0;
+    });
+    return probe.wait_for(std::chrono::seconds(10)) == std::future_status::ready && probe.get();
+}
+
+// Returns how many allocations the operation makes, each of which was made to fail once.
+int sweep(const std::string& what, const std::function<void()>& operation) {
+    for (long k = 1;; ++k) {
+        const std::set<FILE*> before = registryNow();
+        t_allocationsLeft = k;
+        bool failed = false;
+        try {
+            operation();
+        } catch (const std::bad_alloc&) {
+            failed = true;
+        }
+        t_allocationsLeft = 0;
+        if (!failed) {
+            std::printf("%s: %ld allocation points swept\n", what.c_str(), k - 1);
+            return static_cast<int>(k - 1);
+        }
+        EXPECT_EQ(registryNow(), before) << what << ", allocation " << k;
+        EXPECT_TRUE(lockIsFree()) << what << ", allocation " << k;
+    }
+}
+
+void openAndClose(const char* name) {
+    FILE* handle = kyopen(name, "rb");
+    ASSERT_NE(handle, nullptr) << name;
+    EXPECT_EQ(kyclose(handle), 0);
+}
+
+struct Operation {
+    std::string name;
+    std::function<void(const std::string& diskFile)> run;
+};
+
+// GoogleTest would otherwise print the parameter's bytes, padding included.
+void PrintTo(const Operation& operation, std::ostream* out) { *out << operation.name; }
+
+class AllocationFailure : public ::testing::TestWithParam<Operation> {};
+
+TEST_P(AllocationFailure, ReachesTheCallerAndLeavesNothingBehind) {
+    kyio_test::TempDir dir;
+    const std::string diskFile = dir.write("plain.txt", "disk content");
+    EXPECT_GT(sweep(GetParam().name, [&] { GetParam().run(diskFile); }), 0);
+}
+
+// Each test runs in a process of its own, so each also fails the catalogue's construction,
+// allocation by allocation, on its first call.
+std::vector<Operation> operations() {
+    std::vector<Operation> list = {
+        {"kyopen_disk_file", [](const std::string& disk) { openAndClose(disk.c_str()); }},
+        {"kystat_resource", [](const std::string&) { EXPECT_EQ(kystat("FONTS/N019003L.AFM"), 0); }},
+        {"kystat_disk_file", [](const std::string& disk) { EXPECT_EQ(kystat(disk.c_str()), 0); }},
+        {"kyrealpath_resource", [](const std::string&) { std::free(kyrealpath("C:\\Temp\\wvhtml.xml", nullptr)); }},
+        {"kyrealpath_disk_file", [](const std::string& disk) { std::free(kyrealpath(disk.c_str(), nullptr)); }},
+        {"registration",
+         [](const std::string&) {
+             const std::unique_ptr<IFile> file(CResFile::create("wvhtml.xml"));
+             EXPECT_TRUE(kyiolibRegisterFile(file.get()));
+             EXPECT_TRUE(kyiolibDeRegisterFile(file.get()));
+         }},
+    };
+    for (const auto& row : kyio_test::manifestRows()) {
+        const std::string name = row.name.substr(1);
+        list.push_back({"kyopen_" + std::to_string(row.id), [name](const std::string&) { openAndClose(name.c_str()); }});
+    }
+    return list;
+}
+
+INSTANTIATE_TEST_SUITE_P(Operations, AllocationFailure, ::testing::ValuesIn(operations()),
+                         [](const auto& info) { return info.param.name; });
+
+}  // namespace
