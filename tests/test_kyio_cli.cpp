@@ -201,6 +201,9 @@ TEST(KyioErrors, OneLineAndTheDocumentedStatus) {
         {"extract wvhtml.xml " + dir.file("no/such/dir/x"), 1,
          "kyio: cannot write " + dir.file("no/such/dir/x") + ": No such file or directory\n"},
         {"realpath " + dir.file("absent"), 1, "kyio: cannot resolve " + dir.file("absent") + ": No such file or directory\n"},
+        {"docx2html", 2, "kyio: docx2html: expected DOC.docx [OUT_DIR]\n"},
+        {"docx2html " + dir.write("plain.docx", "not a zip"), 1,
+         "kyio: cannot read " + dir.file("plain.docx") + " as a .docx package: Not a zip archive\n"},
     };
     for (const auto& c : cases) {
         const auto outcome = run(kKyio + " " + c.arguments + " 2>&1 >/dev/null", false);
@@ -214,7 +217,7 @@ TEST(KyioHelp, ToolAndEveryCommandDescribeThemselves) {
         const auto help = run(kKyio + asked, false);
         EXPECT_EQ(help.status, 0);
         EXPECT_NE(help.output.find("Exit status: 0 success, 1 failure"), std::string::npos) << asked;
-        for (const char* command : {"list", "cat", "extract", "stat", "realpath", "verify"}) {
+        for (const char* command : {"list", "cat", "extract", "stat", "realpath", "docx2html", "verify"}) {
             EXPECT_NE(help.output.find(std::string("\n  ") + command), std::string::npos) << command;
         }
     }

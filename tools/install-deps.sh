@@ -8,7 +8,7 @@ set -euo pipefail
 
 build_packages=(
   cmake g++ make ninja-build pkgconf binutils
-  zlib1g-dev libdeflate-dev nettle-dev
+  zlib1g-dev libdeflate-dev nettle-dev libzip-dev libxslt1-dev
   # the sources of the embedded resources
   texlive-fonts-recommended wv
 )

@@ -804,16 +804,20 @@
     </xsl:choose>
   </xsl:template>
 
+  <!-- C1 control characters, which XML allows and HTML does not. -->
+  <xsl:variable name="controls" select="'&#x80;&#x81;&#x82;&#x83;&#x84;&#x85;&#x86;&#x87;&#x88;&#x89;&#x8A;&#x8B;&#x8C;&#x8D;&#x8E;&#x8F;&#x90;&#x91;&#x92;&#x93;&#x94;&#x95;&#x96;&#x97;&#x98;&#x99;&#x9A;&#x9B;&#x9C;&#x9D;&#x9E;&#x9F;'"/>
+
   <xsl:template match="w:t">
     <xsl:variable name="font" select="string(../w:rPr/w:rFonts/@w:ascii)"/>
+    <xsl:variable name="text" select="translate(., $controls, '')"/>
     <xsl:choose>
-      <xsl:when test="($font = 'Symbol' or starts-with($font, 'Wingdings')) and translate(., $privateUse, '') != .">
-        <xsl:call-template name="symbol-text"><xsl:with-param name="text" select="."/><xsl:with-param name="font" select="$font"/></xsl:call-template>
+      <xsl:when test="($font = 'Symbol' or starts-with($font, 'Wingdings')) and translate($text, $privateUse, '') != $text">
+        <xsl:call-template name="symbol-text"><xsl:with-param name="text" select="$text"/><xsl:with-param name="font" select="$font"/></xsl:call-template>
       </xsl:when>
-      <xsl:when test="contains(., '  ')">
-        <xsl:call-template name="spaces"><xsl:with-param name="text" select="."/></xsl:call-template>
+      <xsl:when test="contains($text, '  ')">
+        <xsl:call-template name="spaces"><xsl:with-param name="text" select="$text"/></xsl:call-template>
       </xsl:when>
-      <xsl:otherwise><xsl:value-of select="."/></xsl:otherwise>
+      <xsl:otherwise><xsl:value-of select="$text"/></xsl:otherwise>
     </xsl:choose>
   </xsl:template>
 

@@ -28,6 +28,14 @@ void writeOut(const void* data, std::size_t size);
 void printOut(const char* format, ...) __attribute__((format(printf, 1, 2)));
 void flushOut();
 
+using Bytes = std::vector<unsigned char>;
+
+// Writes data to path whole or not at all: a regular file goes to a temporary file beside it,
+// renamed over it once every byte is written, so that a failure leaves what was there and no
+// temporary file. A stream such as /dev/stdout is written in place; then it returns false.
+// Failure names the cause.
+bool writeWholeFile(const std::string& path, const Bytes& data);
+
 // An embedded resource as a host opens it: its id, its name without the table's ':', and its
 // decoded content.
 struct Resource {
@@ -64,6 +72,7 @@ int extractCommand(const Arguments& args);
 int statCommand(const Arguments& args);
 int realpathCommand(const Arguments& args);
 int verifyCommand(const Arguments& args);
+int docx2htmlCommand(const Arguments& args);
 
 }  // namespace kyio_tool
 

@@ -27,6 +27,11 @@ const std::vector<Command>& commands() {
          "Exit with 0 when PATH can be opened for reading (a resource or a disk file), else 1."},
         {"realpath", realpathCommand, "realpath PATH", "print PATH as the library resolves it",
          "Print PATH resolved: a resource name as it is, a disk name made absolute."},
+        {"docx2html", docx2htmlCommand, "docx2html DOC.docx [OUT_DIR]", "convert a .docx into an HTML page",
+         "Convert DOC.docx with the embedded stylesheet docx2html_ie.xslt into OUT_DIR/DOC.html\n"
+         "(OUT_DIR is the current folder by default, and is created when missing), with the\n"
+         "pictures beside it where the page looks for them. The package is read in place;\n"
+         "nothing outside OUT_DIR is written."},
         {"verify", verifyCommand, "verify [--against DIR]", "check every resource end to end",
          "Decode every resource, check that its name resolves to its id and that kyopen/kyread\n"
          "give the same bytes, and print its SHA-256.\n\n"
