@@ -9,9 +9,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -33,13 +30,16 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string name(reinterpret_cast<const char*>(data), strnlen(reinterpret_cast<const char*>(data), size));
+    const char* bytes = reinterpret_cast<const char*>(data);
+    const std::string name = size == 0 ? std::string() : std::string(bytes, strnlen(bytes, size));
+    // The narrow factory takes names of 1 to 1023 bytes, each byte widened as a signed char.
+    std::wstring wide;
+    for (const char c : name) wide.push_back(static_cast<wchar_t>(static_cast<signed char>(c)));
+    const unsigned int id = cpp_res::getFileId(wide.c_str(), true);
     const std::unique_ptr<IFile> resource(CResFile::create(name.c_str()));
+    require((resource != nullptr) == (!name.empty() && name.size() < 1024 && id != cpp_res::kNoResource));
     if (resource) {
-        require(resource->isValid() && resource->name()[0] == L':');
-        require(name.size() < 1024);
-        const std::wstring wide(name.begin(), name.end());
-        require(cpp_res::getFileId(wide.c_str(), true) == cpp_res::getFileId(resource->name() + 1, false));
+        require(resource->isValid() && id == cpp_res::getFileId(resource->name() + 1, false));
     } else if (name.find('/') != std::string::npos) {
         return 0;
     }

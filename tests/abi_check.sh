@@ -14,16 +14,11 @@ report=$(abidiff "${headers[@]}" "$baseline" "$library")
 status=$?
 echo "$report"
 # abidiff's status is a bit set: 1 error, 2 usage, 4 some change, 8 an incompatible change.
-if ((status & 3)); then
-  echo "abi_check: abidiff could not compare (status $status)" >&2
-  exit 1
-fi
+((status & 3)) && { echo "abi_check: abidiff could not compare (status $status)" >&2; exit 1; }
 # Every "... changes summary: R Removed, C Changed ..." line must say 0 and 0.
-breaking=$(sed -nE 's/.*changes summary: ([0-9]+) Removed(, ([0-9]+) Changed)?.*/\1 \3/p' <<<"$report" |
-           awk '$1 > 0 || $2 > 0' || true)
+breaking=$(sed -nE 's/.*changes summary: ([0-9]+) Removed(, ([0-9]+) Changed)?.*/\1 \3/p' <<<"$report" | awk '$1 + $2 > 0')
 if ((status & 8)) || [[ -n "$breaking" ]]; then
   echo "abi_check: FAILED: the interface changed in a way that breaks existing hosts" >&2
   exit 1
 fi
-((status & 4)) && echo "abi_check: compatible additions only"
-echo "abi_check: no breaking change against $(basename "$baseline")"
+echo "abi_check: no breaking change against $(basename "$baseline")$( ((status & 4)) && echo ", additions only")"

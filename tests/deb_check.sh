@@ -9,10 +9,8 @@ rm -rf "$out"
 mkdir -p "$out"
 (cd "$build" && cpack -B "$out" >/dev/null)
 rm -rf "$out/_CPack_Packages"
-ls -l "$out"
 report=$(lintian --no-tag-display-limit "$out"/*.deb || true)
 echo "$report"
-errors=$(grep -c '^E: ' <<<"$report" || true)
-warnings=$(grep -c '^W: ' <<<"$report" || true)
-echo "deb_check: lintian reports $errors errors and $warnings warnings"
+errors=$(grep -c '^E: ' <<<"$report")
+echo "deb_check: lintian reports $errors errors and $(grep -c '^W: ' <<<"$report") warnings"
 ((errors == 0))

@@ -2,31 +2,18 @@
 // Every allocation along an operation fails in turn: the k-th operator new throws, for
 // k = 1, 2, ... until the operation gets through. After each failure the exception has reached
 // the caller, the lock is free, the registry is as before, and (in the ASan build) nothing leaks.
-#include "support/manifest.h"
-#include "support/temp_dir.h"
-
-#include "kyio.h"
+#include "support.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
-#include <functional>
 #include <future>
-#include <memory>
 #include <new>
-#include <ostream>
 #include <set>
-#include <string>
-#include <vector>
-
-namespace {
 
 // Allocations left before the one that fails; 0 means none is armed. Per thread, so that the
 // thread that probes the lock allocates freely.
-thread_local long t_allocationsLeft = 0;
-
-}  // namespace
+static thread_local long t_allocationsLeft = 0;
 
 void* operator new(std::size_t size) {
     if (t_allocationsLeft > 0 && --t_allocationsLeft == 0) throw std::bad_alloc();
@@ -41,17 +28,14 @@ namespace {
 
 std::set<FILE*> registryNow() {
     CFileCounter::m_lock.Lock();
-    std::set<FILE*> files = CFileCounter::get().m_files;
+    const std::set<FILE*> files = CFileCounter::get().m_files;
     CFileCounter::m_lock.Unlock();
     return files;
 }
 
 // Another thread opens and closes a resource; it gets through only if the lock was released.
 bool lockIsFree() {
-    auto probe = std::async(std::launch::async, [] {
-        FILE* handle = kyopen("wvhtml.xml", "rb");
-        return handle != nullptr && kyclose(handle) == 0;
-    });
+    auto probe = std::async(std::launch::async, [] { return kyclose(kyopen("wvhtml.xml", "rb")) == 0; });
     return probe.wait_for(std::chrono::seconds(10)) == std::future_status::ready && probe.get();
 }
 
@@ -63,18 +47,15 @@ int sweep(const std::string& what, const std::function<void()>& operation) {
         bool failed = false;
         try {
             operation();
-        } catch (const std::bad_alloc&) {
-            failed = true;
-        }
+        } catch (const std::bad_alloc&) { failed = true; }
         t_allocationsLeft = 0;
-        if (!failed) {
-            std::printf("%s: %ld allocation points swept\n", what.c_str(), k - 1);
-            return static_cast<int>(k - 1);
-        }
+        if (!failed) return static_cast<int>(k - 1);
         EXPECT_EQ(registryNow(), before) << what << ", allocation " << k;
         EXPECT_TRUE(lockIsFree()) << what << ", allocation " << k;
     }
 }
+
+kyio_test::HostFile g_host;
 
 void openAndClose(const char* name) {
     FILE* handle = kyopen(name, "rb");
@@ -95,7 +76,9 @@ class AllocationFailure : public ::testing::TestWithParam<Operation> {};
 TEST_P(AllocationFailure, ReachesTheCallerAndLeavesNothingBehind) {
     kyio_test::TempDir dir;
     const std::string diskFile = dir.write("plain.txt", "disk content");
-    EXPECT_GT(sweep(GetParam().name, [&] { GetParam().run(diskFile); }), 0);
+    const int points = sweep(GetParam().name, [&] { GetParam().run(diskFile); });
+    std::printf("%s: %d allocation points swept\n", GetParam().name.c_str(), points);
+    EXPECT_GT(points, 0);
 }
 
 // Each test runs in a process of its own, so each also fails the catalogue's construction,
@@ -107,15 +90,10 @@ std::vector<Operation> operations() {
         {"kystat_disk_file", [](const std::string& disk) { EXPECT_EQ(kystat(disk.c_str()), 0); }},
         {"kyrealpath_resource", [](const std::string&) { std::free(kyrealpath("C:\\Temp\\wvhtml.xml", nullptr)); }},
         {"kyrealpath_disk_file", [](const std::string& disk) { std::free(kyrealpath(disk.c_str(), nullptr)); }},
-        {"registration",
-         [](const std::string&) {
-             const std::unique_ptr<IFile> file(CResFile::create("wvhtml.xml"));
-             EXPECT_TRUE(kyiolibRegisterFile(file.get()));
-             EXPECT_TRUE(kyiolibDeRegisterFile(file.get()));
-         }},
+        {"registration", [](const std::string&) { EXPECT_TRUE(kyiolibRegisterFile(&g_host) && kyiolibDeRegisterFile(&g_host)); }},
     };
     for (const auto& row : kyio_test::manifestRows()) {
-        const std::string name = row.name.substr(1);
+        const std::string name = row.hostName();
         list.push_back({"kyopen_" + std::to_string(row.id), [name](const std::string&) { openAndClose(name.c_str()); }});
     }
     return list;

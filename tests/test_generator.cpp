@@ -1,136 +1,62 @@
 // SPDX-License-Identifier: MIT
 // The generator and the configure-time source check, run as a build runs them.
-#include "support/manifest.h"
-#include "support/run.h"
+#include "support.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <string>
-
 namespace {
 
-using kyio_test::Outcome;
 using kyio_test::run;
 
-class Generator : public ::testing::Test {
-protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/kyio_embed_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
+struct Generator : ::testing::Test {
+    kyio_test::TempDir dir_;
+    kyio_test::Outcome embed(const std::string& manifest, const std::string& output = "table.cpp", const std::string& options = "") {
+        return run(KYIO_TEST_EMBED + options + " '" + dir_.write("manifest.tsv", manifest) + "' '" + dir_.file(output) + "'");
     }
-    void TearDown() override {
-        if (!dir_.empty()) run("rm -rf '" + dir_ + "'");
-    }
-
-    std::string write(const std::string& name, const std::string& content) {
-        const std::string path = dir_ + "/" + name;
-        std::ofstream(path, std::ios::binary) << content;
-        return path;
-    }
-
-    Outcome embed(const std::string& manifest, const std::string& output = "table.cpp") {
-        return run(std::string(KYIO_TEST_EMBED) + " '" + write("manifest.tsv", manifest) + "' '" +
-                   dir_ + "/" + output + "'");
-    }
-
-    bool exists(const std::string& name) { return access((dir_ + "/" + name).c_str(), F_OK) == 0; }
-
-    std::string dir_;
 };
 
-TEST_F(Generator, FileLargerThanItsCapacityStopsWithSizes) {
-    const std::string source = write("big.bin", std::string(100, 'x'));
-    const Outcome outcome = embed("1\t:big.bin\t99\t-\t" + source + "\n");
-    EXPECT_EQ(outcome.status, 1);
-    EXPECT_NE(outcome.output.find(source), std::string::npos) << outcome.output;
-    EXPECT_NE(outcome.output.find("100 bytes"), std::string::npos) << outcome.output;
-    EXPECT_NE(outcome.output.find("capacity of 99 bytes"), std::string::npos) << outcome.output;
-    EXPECT_FALSE(exists("table.cpp"));
-}
-
-TEST_F(Generator, FileOfExactlyItsCapacityIsAccepted) {
-    const std::string source = write("fits.bin", std::string(100, 'x'));
-    EXPECT_EQ(embed("1\t:fits.bin\t100\t-\t" + source + "\n").status, 0);
-    EXPECT_TRUE(exists("table.cpp"));
-}
-
-TEST_F(Generator, MissingFileStopsNamingIt) {
-    const std::string missing = dir_ + "/absent.afm";
-    const Outcome outcome = embed("1\t:absent.afm\t10\tsome-package\t" + missing + "\n");
-    EXPECT_EQ(outcome.status, 1);
-    EXPECT_NE(outcome.output.find(missing), std::string::npos) << outcome.output;
-    EXPECT_NE(outcome.output.find("No such file"), std::string::npos) << outcome.output;
-    EXPECT_FALSE(exists("table.cpp"));
-}
-
-TEST_F(Generator, MalformedManifestsAreRejectedWithTheLine) {
-    const std::string source = write("a.txt", "abc");
+TEST_F(Generator, BadManifestsAndSourcesStopItNamingTheCause) {
+    const std::string source = dir_.write("a.txt", std::string(100, 'x'));
     const struct {
-        std::string manifest;
-        std::string message;
+        std::string manifest, options, message;
     } cases[] = {
-        {"1\t:a.txt\t10\t" + source + "\n", "line 1: expected 5 tab-separated fields"},
-        {"# comment\n2\t:a.txt\t10\t-\t" + source + "\n", "line 2: id 2 should be 1"},
-        {"1\t:a.txt\tten\t-\t" + source + "\n", "line 1: capacity 'ten' is not a number"},
-        {"1\t:a\"b\t10\t-\t" + source + "\n", "printable ASCII"},
-        {"# nothing\n", "lists no resources"},
+        {"1\t:a.txt\t99\t-\t" + source + "\n", "", source + " is 100 bytes, larger than its capacity of 99 bytes"},
+        {"1\t:a\t10\tpkg\t" + dir_.file("absent") + "\n", "", dir_.file("absent") + ": No such file"},
+        {"1\t:a.txt\t10\t" + source + "\n", "", "line 1: expected 5 tab-separated fields"},
+        {"# comment\n2\t:a.txt\t100\t-\t" + source + "\n", "", "line 2: id 2 should be 1"},
+        {"1\t:a.txt\t100\t-\t" + source + "\n", " --key 256", "the key must be a byte from 1 to 255"},
     };
     for (const auto& c : cases) {
-        const Outcome outcome = embed(c.manifest);
+        const kyio_test::Outcome outcome = embed(c.manifest, "table.cpp", c.options);
         EXPECT_EQ(outcome.status, 1) << c.manifest;
         EXPECT_NE(outcome.output.find(c.message), std::string::npos) << outcome.output;
+        EXPECT_FALSE(std::filesystem::exists(dir_.file("table.cpp"))) << "no half-written output";
     }
 }
 
-TEST_F(Generator, OutputIsTheSameFromRunToRun) {
-    const std::string source = write("text.txt", std::string(5000, 'k') + "tail");
-    const std::string manifest = "1\t:one.txt\t6000\t-\t" + source + "\n2\t:two.txt\t6000\t-\t" + source + "\n";
-    ASSERT_EQ(embed(manifest, "first.cpp").status, 0);
-    ASSERT_EQ(embed(manifest, "second.cpp").status, 0);
-    const auto first = kyio_test::readFile(dir_ + "/first.cpp");
-    EXPECT_TRUE(first == kyio_test::readFile(dir_ + "/second.cpp"));
-    const std::string text(first.begin(), first.end());
-    EXPECT_EQ(text.rfind("// Generated by tools/kyio_embed", 0), 0u);
-    EXPECT_NE(text.find("L\":two.txt\""), std::string::npos);
-    EXPECT_NE(text.find("CCPPResManager::s_xor = 0xa7;"), std::string::npos);
-}
-
-TEST_F(Generator, StoresWhatLevel9BarelyShrinksAtLevel0) {
+TEST_F(Generator, StoresWhatLevel9BarelyShrinksAtLevel0AndRepeatsItself) {
     std::string noise(4000, '\0');
     unsigned state = 12345;
     for (char& c : noise) c = static_cast<char>((state = state * 1103515245u + 12345u) >> 24);
-    const std::string manifest = "1\t:text.txt\t5000\t-\t" + write("text.txt", std::string(4000, 'k')) +
-                                 "\n2\t:noise.bin\t5000\t-\t" + write("noise.bin", noise) + "\n";
-    const Outcome outcome = embed(manifest);
+    const std::string manifest = "1\t:text.txt\t5000\t-\t" + dir_.write("text.txt", std::string(4000, 'k')) +
+                                 "\n2\t:noise.bin\t5000\t-\t" + dir_.write("noise.bin", noise) + "\n";
+    const kyio_test::Outcome outcome = embed(manifest, "first.cpp");
     ASSERT_EQ(outcome.status, 0) << outcome.output;
     EXPECT_NE(outcome.output.find("bytes, level 9\nkyio_embed: :noise.bin"), std::string::npos) << outcome.output;
     EXPECT_NE(outcome.output.find("bytes, level 0\n"), std::string::npos) << outcome.output;
+    ASSERT_EQ(embed(manifest, "second.cpp").status, 0);
+    const std::string first = dir_.read("first.cpp");
+    EXPECT_TRUE(first == dir_.read("second.cpp")) << "the same table from run to run";
+    EXPECT_EQ(first.rfind("// Generated by tools/kyio_embed", 0), 0u);
+    EXPECT_NE(first.find("CCPPResManager::s_xor = 0xa7;"), std::string::npos);
 }
 
-TEST_F(Generator, KeyMustBeANonZeroByte) {
-    const std::string source = write("a.txt", "abc");
-    const std::string manifest = write("manifest.tsv", "1\t:a.txt\t10\t-\t" + source + "\n");
-    for (const char* key : {"0", "256", "x"}) {
-        const Outcome outcome = run(std::string(KYIO_TEST_EMBED) + " --key " + key + " " +
-                                    manifest + " " + dir_ + "/out.cpp");
-        EXPECT_EQ(outcome.status, 1) << key;
-    }
-    EXPECT_EQ(run(std::string(KYIO_TEST_EMBED) + " --key 0x5a " + manifest + " " + dir_ + "/out.cpp").status, 0);
-    EXPECT_EQ(run(std::string(KYIO_TEST_EMBED) + " onlyone").status, 2);
-}
-
-TEST_F(Generator, ConfigureStopsNamingThePackageOfAMissingSource) {
-    const Outcome outcome = run(std::string(KYIO_TEST_CMAKE) + " -S " KYIO_TEST_SOURCE_DIR " -B '" +
-                                dir_ + "/build' -DKYIO_WV_DATA_DIR=" + dir_ + "/no-wv");
-    EXPECT_NE(outcome.status, 0);
-    EXPECT_NE(outcome.output.find(dir_ + "/no-wv/wvHtml.xml is missing"), std::string::npos) << outcome.output;
-    EXPECT_NE(outcome.output.find("Debian package 'wv'"), std::string::npos) << outcome.output;
+TEST(Configure, StopsNamingThePackageOfAMissingSource) {
+    kyio_test::TempDir dir;
+    const std::string output = run(std::string(KYIO_TEST_CMAKE) + " -S " KYIO_TEST_SOURCE_DIR " -B '" + dir.path() +
+                                   "/build' -DKYIO_WV_DATA_DIR=" + dir.path() + "/no-wv").output;
+    EXPECT_NE(output.find(dir.path() + "/no-wv/wvHtml.xml is missing"), std::string::npos) << output;
+    EXPECT_NE(output.find("Debian package 'wv'"), std::string::npos);
 }
 
 }  // namespace

@@ -1,91 +1,102 @@
 // SPDX-License-Identifier: MIT
-// Many threads using the library at once: a bounded stress run, meant for ThreadSanitizer.
-#include "kyio.h"
-#include "support/host_file.h"
-#include "support/temp_dir.h"
+// The library lock (which functions wait for it, that it is always released) and many threads
+// using the library at once: bounded runs, meant for ThreadSanitizer too.
+#include "support.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdlib>
-#include <string>
+#include <future>
 #include <thread>
-#include <vector>
 
 namespace {
 
-constexpr int kThreads = 4;
-constexpr int kRounds = 12;
+using namespace std::chrono_literals;
+using kyio_test::HostFile;
 
-const char* const kNames[] = {"wvhtml.xml", "fonts/n019003l.afm", "FONTS/N022024L.PFB",
-                              "x/docx2html_ie.xslt", "fonts/s050000l.pfb"};
+// Starts a call on a detached thread and gives the future of its end, so that a lock fault
+// fails a test instead of hanging it.
+std::shared_future<void> inBackground(std::function<void()> call) {
+    auto done = std::make_shared<std::promise<void>>();
+    std::thread([done, call = std::move(call)] {
+        call();
+        done->set_value();
+    }).detach();
+    return done->get_future().share();
+}
 
-std::vector<unsigned char> expectedContent(const char* name) {
-    std::vector<unsigned char> data;
-    std::wstring outName;
-    const std::string narrow = name;
-    const std::wstring wide(narrow.begin(), narrow.end());
-    cpp_res::getFileData(wide.c_str(), data, outName, true);
-    return data;
+bool finishes(const std::shared_future<void>& call, std::chrono::milliseconds limit) { return call.wait_for(limit) == std::future_status::ready; }
+
+TEST(LibraryLock, HeldDuringAnOperationOnlyLockedFunctionsWait) {
+    // A host file whose read blocks, with the library lock held, until the test releases it.
+    struct Blocking : HostFile {
+        size_t read(void*, size_t, size_t) override {
+            entered.set_value();
+            release.get_future().wait();
+            return 0;
+        }
+        std::promise<void> entered, release;
+    } blocking;
+    FILE* other = kyopen("wvhtml.xml", "r");
+    const auto reader = inBackground([&] { kyread(&blocking, 1, 1, kyioHandle(&blocking)); });
+    blocking.entered.get_future().wait();
+
+    // Argument checks fail before the lock; the unlocked functions never take it.
+    EXPECT_TRUE(finishes(inBackground([&] {
+        char resolved[4096];
+        EXPECT_EQ(kyopen(nullptr, "r"), nullptr);
+        EXPECT_EQ(kyseek(other, 0, 3), -1);
+        EXPECT_EQ(kyeof(other) + kyferror(other) + kyscanf(other, "%d"), 0);
+        EXPECT_GT(kyprintf(stdout, "%s\n", "stdout needs no lock"), 0);
+        EXPECT_NE(kyrealpath("wvhtml.xml", resolved), nullptr);
+    }), 2s));
+    long position = -2;
+    const auto teller = inBackground([&] { position = kytell(other); });
+    EXPECT_FALSE(finishes(teller, 300ms)) << "a locked call on another handle waits";
+    const auto registering = inBackground([] { kyiolibRegisterFile(nullptr); });
+    EXPECT_FALSE(finishes(registering, 100ms)) << "registration takes the lock before its check";
+
+    blocking.release.set_value();
+    EXPECT_TRUE(finishes(reader, 5s) && finishes(teller, 5s) && finishes(registering, 5s));
+    EXPECT_EQ(position, 0);
+    EXPECT_EQ(kyclose(other), 0);
+}
+
+TEST(LibraryLock, ReleasedWhenAHostOperationThrows) {
+    struct Throwing : HostFile {
+        size_t read(void*, size_t, size_t) override { throw std::runtime_error("host read failed"); }
+    } throwing;
+    EXPECT_THROW(kyread(&throwing, 1, 4, kyioHandle(&throwing)), std::runtime_error);
+    EXPECT_TRUE(finishes(inBackground([] { kyclose(kyopen("wvhtml.xml", "r")); }), 2s)) << "the lock was left held";
 }
 
 TEST(Threads, OpenReadWriteAndRegisterAtOnce) {
-    std::vector<std::vector<unsigned char>> expected;
-    for (const char* name : kNames) expected.push_back(expectedContent(name));
+    const auto& rows = kyio_test::manifestRows();
     kyio_test::TempDir dir;
     std::atomic<int> failures{0};
-
     std::vector<std::thread> threads;
-    for (int t = 0; t < kThreads; ++t) {
+    for (int t = 0; t < 4; ++t) {
         threads.emplace_back([&, t] {
-            std::vector<unsigned char> buffer(400000);
-            for (int round = 0; round < kRounds; ++round) {
-                const size_t which = static_cast<size_t>(t + round) % (sizeof kNames / sizeof kNames[0]);
-                FILE* resource = kyopen(kNames[which], "rb");
-                const size_t got = resource ? kyread(buffer.data(), 1, buffer.size(), resource) : 0;
-                if (got != expected[which].size() ||
-                    !std::equal(expected[which].begin(), expected[which].end(), buffer.begin()) ||
-                    kyeof(resource) != 1 || kyclose(resource) != 0) {
-                    ++failures;
-                }
+            std::vector<char> buffer(400000);
+            for (int round = 0; round < 12; ++round) {
+                const auto& row = rows[static_cast<size_t>(t * 7 + round) % rows.size()];
+                FILE* resource = kyopen(row.hostName().c_str(), "rb");
+                const size_t got = kyread(buffer.data(), 1, buffer.size(), resource);
+                failures += std::string(buffer.data(), got) != row.content() || kyeof(resource) != 1 || kyclose(resource) != 0;
 
                 const std::string path = dir.file("t" + std::to_string(t) + "_" + std::to_string(round));
                 FILE* disk = kyopen(path.c_str(), "w+");
-                const int printed = disk ? kyprintf(disk, "thread %d round %d", t, round) : -1;
-                char back[64] = {};
-                if (printed <= 0 || kyseek(disk, 0, SEEK_SET) != 0 ||
-                    kyread(back, 1, sizeof back, disk) != static_cast<size_t>(printed) || kyclose(disk) != 0 ||
-                    kystat(path.c_str()) != 0) {
-                    ++failures;
-                }
-
-                kyio_test::HostFile own("own");
-                if (!kyiolibRegisterFile(&own) || kyiolibRegisterFile(&own) || !kyiolibDeRegisterFile(&own)) {
-                    ++failures;
-                }
-                char resolved[4096];
-                if (kyrealpath(kNames[which], resolved) == nullptr) ++failures;
+                const int printed = kyprintf(disk, "thread %d round %d", t, round);
+                failures += kyseek(disk, 0, SEEK_SET) != 0 || kyread(buffer.data(), 1, 64, disk) != size_t(printed) ||
+                            kyclose(disk) != 0 || kystat(path.c_str()) != 0;
+                HostFile own("own");
+                failures += !kyiolibRegisterFile(&own) || kyiolibRegisterFile(&own) || !kyiolibDeRegisterFile(&own);
+                failures += kyrealpath(row.hostName().c_str(), buffer.data()) == nullptr;
             }
         });
     }
     for (auto& thread : threads) thread.join();
     EXPECT_EQ(failures.load(), 0);
-}
-
-TEST(Threads, SimultaneousRegistrationsAllSucceed) {
-    std::vector<kyio_test::HostFile> files(kThreads * 8);
-    std::atomic<int> registered{0};
-    std::vector<std::thread> threads;
-    for (int t = 0; t < kThreads; ++t) {
-        threads.emplace_back([&, t] {
-            for (int i = t; i < static_cast<int>(files.size()); i += kThreads) {
-                registered += kyiolibRegisterFile(&files[static_cast<size_t>(i)]) ? 1 : 0;
-            }
-        });
-    }
-    for (auto& thread : threads) thread.join();
-    EXPECT_EQ(registered.load(), static_cast<int>(files.size()));
-    for (auto& file : files) EXPECT_TRUE(kyiolibDeRegisterFile(&file));
 }
 
 }  // namespace

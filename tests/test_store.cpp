@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: MIT
+// The resource store through its exported functions. Each test runs in a process of its own,
+// so each is the store's first use.
+#include "support.h"
+
+#include "conv_uncompress.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+namespace {
+
+using kyio_test::manifestRows;
+
+std::string decoded(unsigned int id, std::wstring* name = nullptr) {
+    std::vector<unsigned char> data;
+    std::wstring table;
+    cpp_res::getFileData(id, data, name ? *name : table);
+    return {data.begin(), data.end()};
+}
+
+class Decoding : public ::testing::TestWithParam<conv_backend> {};
+
+TEST_P(Decoding, EveryResourceIsItsSourceWithItsTableName) {
+    EXPECT_EQ(conv_set_backend(static_cast<conv_backend>(7)), 0) << "no such decoder";
+    if (!conv_set_backend(GetParam())) GTEST_SKIP() << "decoder not built in";
+    ASSERT_EQ(manifestRows().size(), 28u);
+    for (const auto& row : manifestRows()) {
+        std::wstring name;
+        EXPECT_TRUE(decoded(row.id, &name) == row.content()) << row.name << " differs from " << row.source;
+        EXPECT_EQ(name, std::wstring(row.name.begin(), row.name.end()));
+        EXPECT_EQ(cpp_res::getFileId(name.c_str() + 1, false), row.id);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Decoders, Decoding, ::testing::Values(CONV_BACKEND_LIBDEFLATE, CONV_BACKEND_ZLIB));
+
+TEST(GetFileData, InvalidIdsEmptyTheOutputsAndOldContentGivesWayToTheDecodedBytes) {
+    for (const unsigned int invalid : {0u, 29u, 0xFFFFFFFFu}) {
+        unsigned int id = invalid;
+        std::vector<unsigned char> data(100, 0x55);
+        std::wstring name = L"previous";
+        EXPECT_FALSE(cpp_res::getFileData(id, data, name));
+        EXPECT_TRUE(data.empty() && name.empty() && id == invalid) << invalid;
+    }
+    const std::string fresh = decoded(cpp_res::eResWvHtmlXml);
+    for (const size_t old : {size_t{3}, size_t{400000}}) {
+        unsigned int id = cpp_res::eResWvHtmlXml;
+        std::vector<unsigned char> reused(old, 0xAB);
+        std::wstring name;
+        ASSERT_TRUE(cpp_res::getFileData(id, reused, name));
+        EXPECT_TRUE(std::string(reused.begin(), reused.end()) == fresh) << old;
+    }
+    EXPECT_LT(decoded(cpp_res::eResDocx2HtmlIeXslt).size(), 350000u) << "trimmed below the capacity";
+}
+
+TEST(GetFileData, ByNameResolvesOrLeavesTheOutputsAlone) {
+    for (const wchar_t* unknown : {L":wvhtml.xml", L"nothing.txt", L"", L"WVHTML.XML"}) {
+        std::vector<unsigned char> data = {1, 2, 3};
+        std::wstring name = L"kept";
+        EXPECT_FALSE(cpp_res::getFileData(unknown, data, name, false)) << unknown;
+        EXPECT_TRUE(data.size() == 3 && name == L"kept") << unknown;
+    }
+    std::vector<unsigned char> data;
+    std::wstring name;
+    EXPECT_TRUE(cpp_res::getFileData(L"WVHTML.XML", data, name, true) && name == L":wvhtml.xml");
+    EXPECT_EQ(cpp_res::getFileId(nullptr, true), cpp_res::kNoResource);
+}
+
+TEST(FirstUse, ThreadsRacingTheFirstCallAllResolve) {
+    constexpr int kThreads = 8;
+    std::atomic<int> ready{0}, correct{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([&] {
+            ready.fetch_add(1);
+            while (ready.load() < kThreads) std::this_thread::yield();
+            std::wstring name;
+            if (cpp_res::getFileId(L"FONTS/N019003L.AFM", true) == 3u && !decoded(1, &name).empty() &&
+                name == L":wvhtml.xml") {
+                correct.fetch_add(1);
+            }
+        });
+    }
+    for (auto& thread : threads) thread.join();
+    EXPECT_EQ(correct.load(), kThreads);
+}
+
+}  // namespace
