@@ -111,11 +111,12 @@ TEST(Kyclose, LeavesErrnoZeroEvenWhenTheStreamFailsToFlush) {
 
 TEST(ReservedName, ExactNameGivesTheHostObjectBeforeResourcesAndDisk) {
     HostFile host("host content");
-    KyIoFileNameUtf8 = "wvhtml.xml";
+    KyIoFileNameUtf8 = "host:stream";
     errno = U;
-    EXPECT_EQ(kyopen("wvhtml.xml", "r"), nullptr) << "no object yet";
+    EXPECT_EQ(kyopen("host:stream", "r"), nullptr) << "no object yet";
     EXPECT_EQ(errno, 0);
-    EXPECT_EQ(kystat("wvhtml.xml"), 0);
+    EXPECT_EQ(kystat("host:stream"), 0) << "reserved even without an object";
+    KyIoFileNameUtf8 = "wvhtml.xml";
     KyIoFile = kyioHandle(&host);
     EXPECT_EQ(kyopen("wvhtml.xml", "w"), KyIoFile);
     EXPECT_FALSE(kyiolibDeRegisterFile(&host)) << "the reserved object is not registered";
