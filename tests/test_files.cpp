@@ -18,6 +18,7 @@ TEST(ResFileFactories, NarrowAndWideMakeTheSameFreshObject) {
         ASSERT_NE(file, nullptr);
         EXPECT_TRUE(file->isValid() && file->tell() == 0 && file->crtErrorCode() == 0 && !file->eof());
         EXPECT_STREQ(file->name(), L":fonts/n019003l.pfb");
+        EXPECT_TRUE(file->seek(0, 3) == -1 && file->crtErrorCode() == EINVAL) << "an origin that kyseek would refuse";
     }
     EXPECT_EQ(CResFile::create(static_cast<const char*>(nullptr)), nullptr);
     EXPECT_EQ(CResFile::create(static_cast<const wchar_t*>(nullptr)), nullptr);

@@ -14,13 +14,11 @@ using kyio_test::run;
 
 const std::string kKyio = KYIO_TEST_CLI;
 
-std::string sha256Of(const std::string& path) { return run("sha256sum " + quoted(path), false).output.substr(0, 64); }
-
 TEST(KyioList, TextLongAndJsonRowsMatchTheSources) {
     const std::string text = run(kKyio + " list", false).output, json = run(kKyio + " list --json", false).output;
     const std::string longText = run(kKyio + " list --long", false).output;
     for (const auto& row : manifestRows()) {
-        const std::string size = std::to_string(row.content().size()), hash = sha256Of(row.source);
+        const std::string size = std::to_string(row.content().size()), hash = run("sha256sum " + quoted(row.source), false).output.substr(0, 64);
         char line[300];
         std::snprintf(line, sizeof line, "\n%3u  %-22s %8s  %.16s", row.id, row.hostName().c_str(), size.c_str(), hash.c_str());
         EXPECT_NE(text.find(std::string(line) + "\n"), std::string::npos) << line;
