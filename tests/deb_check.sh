@@ -11,6 +11,6 @@ mkdir -p "$out"
 rm -rf "$out/_CPack_Packages"
 report=$(lintian --no-tag-display-limit "$out"/*.deb || true)
 echo "$report"
-errors=$(grep -c '^E: ' <<<"$report")
+errors=$(grep -c '^E: ' <<<"$report" || true)
 echo "deb_check: lintian reports $errors errors and $(grep -c '^W: ' <<<"$report") warnings"
 ((errors == 0))
