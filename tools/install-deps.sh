@@ -17,7 +17,7 @@ test_packages=(
   # fuzzing, hardening, the ABI gate and memcheck
   clang libclang-rt-14-dev devscripts abigail-tools valgrind
   # the Qt hosts, the manual pages and the Debian packages
-  qtbase5-dev qt6-base-dev dpkg-dev lintian fakeroot
+  qtbase5-dev qt6-base-dev dpkg-dev lintian file
 )
 
 case ${1:-build} in
