@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-// cpp_res::getFileId against a small model of its rules: with normalisation, '\' becomes '/'
-// and A-Z fold to a-z (the C locale, which the library never changes); the key must equal a
-// table name without its ':', or, failing that, its part after the last separator must.
+// cpp_res::getFileId against a model: normalising turns '\' into '/' and folds A-Z (the C locale);
+// the key, or else its part after the last separator, must equal a table name without its ':'.
 // Input: a flag byte (bit 0: normalise; bit 1: the rest is narrow bytes, else 32-bit code points).
 #include "kyio.h"
 

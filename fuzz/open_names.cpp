@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Byte names through CResFile::create, kyopen(name, "r"), kystat and kyrealpath, which must
-// agree: a resource is opened, probed and resolved as one, anything else as the C library
-// sees it. The fuzzer runs in an empty folder of its own, and names that are no resource are
-// tried on disk only without a '/', so that nothing outside that folder is read; mode "r"
-// creates nothing.
+// agree: a resource is opened, probed and resolved as one, anything else as the C library sees
+// it. It runs in an empty folder of its own and tries names that are no resource on disk only
+// without a '/', so nothing outside that folder is read; mode "r" creates nothing.
 #include "kyio.h"
 
 #include <unistd.h>

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Runs a fuzz target over the files of its corpus, as a plain test in builds without
-// libFuzzer: every seed is a case that the target's checks must pass.
+// Runs a fuzz target over its seeds as a plain test where there is no libFuzzer.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Stream calls on a resource handle against a model of a resource file: reads move min(available,
-// the low 32 bits of size * count, signed) bytes, seeks clamp at the start and may pass the end,
-// output fails with EACCES, errno holds each call's code and kyeof/kyferror leave it alone.
+// Stream calls on a resource handle against a model: reads move min(available, the low 32 bits of
+// size * count, signed), seeks clamp at the start and may pass the end, output fails with EACCES.
 // Input: a byte choosing the resource, then 9 bytes a call: an opcode byte and two 32-bit words.
 #include "kyio.h"
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-// conv_uncompress with each decoder on any input: nothing is written past the capacity (a
-// guard region follows the buffer), the reported length never exceeds it, and where both
-// decoders accept a stream they produce the same bytes.
+// conv_uncompress with each decoder on any input: nothing is written past the capacity (a guard
+// region follows the buffer), the length never exceeds it, and accepting decoders agree.
 // Input: two bytes of capacity (little-endian), then the stream.
 #include "conv_uncompress.h"
 

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// support.h: what the suites share: temporary folders, the build's manifest, commands run as
-// a user runs them, and a file class of a host's own.
+// support.h: temporary folders, the build's manifest, commands run as a user runs them, a host's file.
 #ifndef KYIO_TESTS_SUPPORT_H
 #define KYIO_TESTS_SUPPORT_H
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Every allocation along an operation fails in turn: the k-th operator new throws, for
-// k = 1, 2, ... until the operation gets through. After each failure the exception has reached
-// the caller, the lock is free, the registry is as before, and (in the ASan build) nothing leaks.
+// The k-th operator new along an operation throws, for k = 1, 2, ... until it gets through; after
+// each failure the caller has the exception, the lock is free, the registry as before, no leak.
 #include "support.h"
 
 #include <gtest/gtest.h>

@@ -34,8 +34,7 @@ TEST(Catalogue, EmbeddedTableFillsOnlyTheColonMap) {
     EXPECT_EQ(catalogue.m_colonNames.at(L"fonts/n019003l.afm"), 3u) << "kept without its ':'";
 }
 
-// Each case: a table (name, embedded row whose payload it borrows), then requests and the ids
-// they must resolve to.
+// Each case: a table (name, embedded row whose payload it borrows), then requests and their ids.
 TEST(Catalogue, TablesOfTheTestsOwn) {
     const struct {
         TestTable rows;

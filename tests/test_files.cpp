@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The file objects beyond what the stdio table shows: the resource file's factories, the local
-// file's pass-through, and IFile::copy. (Reads and seeks of resource files are checked against
-// a model by the resource_ops seeds under fuzz/.)
+// Beyond the stdio table and the resource_ops seeds: the resource file's factories, the local
+// file's pass-through, and IFile::copy.
 #include "support.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using kyio_test::HostFile;
-using kyio_test::TempDir;
+using namespace kyio_test;
 
 TEST(ResFileFactories, NarrowAndWideMakeTheSameFreshObject) {
     const std::unique_ptr<IFile> narrow(CResFile::create("Fonts\\N019003L.PFB"));

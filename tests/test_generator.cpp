@@ -6,7 +6,7 @@
 
 namespace {
 
-using kyio_test::run;
+using namespace kyio_test;
 
 struct Generator : ::testing::Test {
     kyio_test::TempDir dir_;

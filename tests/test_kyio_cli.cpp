@@ -8,9 +8,7 @@
 
 namespace {
 
-using kyio_test::manifestRows;
-using kyio_test::quoted;
-using kyio_test::run;
+using namespace kyio_test;
 
 const std::string kKyio = KYIO_TEST_CLI;
 

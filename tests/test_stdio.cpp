@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The exported functions for every kind of handle (and the file objects' gates behind them), the
-// reserved name, the registry and the C standard streams. The seeds under fuzz/ check resource
-// names through kyopen, kystat and kyrealpath, and reads and seeks of resources, against models.
+// The exported functions for every kind of handle (and the objects' gates behind them), the
+// reserved name, the registry and the standard streams; fuzz/ seeds check resources deeper.
 #include "support.h"
 
 #include <gtest/gtest.h>

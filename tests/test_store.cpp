@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The resource store through its exported functions. Each test runs in a process of its own,
-// so each is the store's first use.
+// The resource store through its exported functions; each test, in its own process, is a first use.
 #include "support.h"
 
 #include "conv_uncompress.h"

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The library lock (which functions wait for it, that it is always released) and many threads
-// using the library at once: bounded runs, meant for ThreadSanitizer too.
+// The library lock (who waits for it, that it is always released) and many threads at once.
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +11,7 @@
 namespace {
 
 using namespace std::chrono_literals;
-using kyio_test::HostFile;
+using namespace kyio_test;
 
 // Starts a call on a detached thread and gives the future of its end, so that a lock fault
 // fails a test instead of hanging it.
