@@ -964,14 +964,17 @@
     <xsl:variable name="words" select="normalize-space($instruction)"/>
     <xsl:variable name="name" select="translate(substring-before(concat($words, ' '), ' '), $lower, $upper)"/>
     <xsl:variable name="rest" select="substring-after($words, ' ')"/>
+    <!-- A HYPERLINK's address is its first argument; \l adds a bookmark within it. -->
+    <xsl:variable name="anchor" select="substring-before(substring-after(substring-after($rest, '\l'), '&quot;'), '&quot;')"/>
     <xsl:choose>
-      <xsl:when test="$name = 'HYPERLINK' and contains($rest, '\l')">
-        <xsl:value-of select="concat('#', substring-before(substring-after(substring-after($rest, '\l'), '&quot;'), '&quot;'))"/>
-      </xsl:when>
       <xsl:when test="$name = 'HYPERLINK' and starts-with($rest, '&quot;')">
         <xsl:value-of select="substring-before(substring($rest, 2), '&quot;')"/>
+        <xsl:if test="$anchor != ''"><xsl:value-of select="concat('#', $anchor)"/></xsl:if>
       </xsl:when>
-      <xsl:when test="$name = 'HYPERLINK' and $rest != ''">
+      <xsl:when test="$name = 'HYPERLINK' and $anchor != ''">
+        <xsl:value-of select="concat('#', $anchor)"/>
+      </xsl:when>
+      <xsl:when test="$name = 'HYPERLINK' and $rest != '' and not(starts-with($rest, '\'))">
         <xsl:value-of select="substring-before(concat($rest, ' '), ' ')"/>
       </xsl:when>
       <xsl:when test="$name = 'REF' and $rest != ''">
