@@ -36,6 +36,9 @@ using Bytes = std::vector<unsigned char>;
 // Failure names the cause.
 bool writeWholeFile(const std::string& path, const Bytes& data);
 
+// Creates folder and the folders above it where they are missing; Failure names the cause.
+void makeFolders(const std::string& folder);
+
 // An embedded resource as a host opens it: its id, its name without the table's ':', and its
 // decoded content.
 struct Resource {

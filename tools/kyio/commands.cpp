@@ -160,7 +160,6 @@ int realpathCommand(const Arguments& args) {
     std::unique_ptr<char, decltype(&std::free)> resolved(kyrealpath(args[0].c_str(), nullptr), &std::free);
     if (!resolved) throw Failure("cannot resolve " + args[0] + ": " + errorText(errno));
     printOut("%s\n", resolved.get());
-    flushOut();
     return 0;
 }
 
@@ -187,7 +186,6 @@ int verifyCommand(const Arguments& args) {
         printOut("verified %zu resources%s%s\n", resources.size(), againstDir.empty() ? "" : " against ",
                  againstDir.c_str());
     }
-    flushOut();
     return failed == 0 && !resources.empty() ? 0 : 1;
 }
 

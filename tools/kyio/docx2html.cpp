@@ -167,9 +167,7 @@ size_t writePictures(zip_t* package, const std::string& mainPart, const fs::path
             continue;
         }
         const fs::path destination = outDir / inside;
-        std::error_code error;
-        fs::create_directories(destination.parent_path(), error);
-        if (error) throw Failure("cannot create " + destination.parent_path().string() + ": " + error.message());
+        makeFolders(destination.parent_path().string());
         writeWholeFile(destination.string(), *picture);
         ++written;
     }
@@ -221,9 +219,7 @@ int docx2htmlCommand(const Arguments& args) {
     const Bytes htmlBytes(html, html + length);
     xmlFree(html);
 
-    std::error_code error;
-    fs::create_directories(outDir, error);
-    if (error) throw Failure("cannot create " + outDir.string() + ": " + error.message());
+    makeFolders(outDir.string());
     const fs::path htmlPath = outDir / (fs::path(docx).stem().string() + ".html");
     const size_t pictures = writePictures(package.get(), mainPart, outDir);
     writeWholeFile(htmlPath.string(), htmlBytes);

@@ -40,9 +40,7 @@ int extractCommand(const Arguments& args) {
         const std::vector<Resource> resources = embeddedResources();
         for (const Resource& resource : resources) {
             const fs::path destination = fs::path(args[1]) / resource.name;
-            std::error_code error;
-            fs::create_directories(destination.parent_path(), error);
-            if (error) throw Failure("cannot create " + destination.parent_path().string() + ": " + error.message());
+            makeFolders(destination.parent_path().string());
             extractTo(resource, destination.string());
         }
         printOut("extracted %zu resources to %s\n", resources.size(), args[1].c_str());

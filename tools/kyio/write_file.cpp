@@ -73,6 +73,12 @@ void replaceFile(const std::string& path, const Bytes& data, mode_t mode) {
 
 }  // namespace
 
+void makeFolders(const std::string& folder) {
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error) throw Failure("cannot create " + folder + ": " + error.message());
+}
+
 bool writeWholeFile(const std::string& path, const Bytes& data) {
     struct stat existing;
     if (::stat(path.c_str(), &existing) == 0) {
