@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Opening, reading and closing the embedded resources through the public interface, next to
-// floors computed in the same run on the same stored payloads, and small reads next to fread.
+// floors computed in the same run on the same stored payloads; small reads next to fread on a
+// memory stream and on a disk file; and the same rounds on 1, 2 and 4 threads at once.
 // The summary at the end gives each measured case as a ratio of its floor.
 #include "resources/cppresmanager.h"
 
@@ -50,6 +51,8 @@ std::size_t plainTotal() {
     return total;
 }
 
+// One round: every resource opened, read whole and closed through the public interface. Run
+// on several threads at once, the rounds contend for the library lock.
 void openReadClose(benchmark::State& state) {
     std::vector<unsigned char> sink(350000);
     for (auto _ : state) {
@@ -62,6 +65,7 @@ void openReadClose(benchmark::State& state) {
         benchmark::DoNotOptimize(sink.data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * plainTotal()));
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * resources().size()));
 }
 
 // The least a decoder of the stored form can do: unscramble eight bytes at a time into a
@@ -146,23 +150,33 @@ void readDisk(benchmark::State& state, size_t chunk) {
     kyclose(handle);
 }
 
-void readStdio(benchmark::State& state, size_t chunk) {
-    FILE* stream = std::fopen(diskCopy().c_str(), "rb");
+void freadFrom(benchmark::State& state, size_t chunk, FILE* stream) {
     smallReads(state, chunk, [&](void* p, size_t n) { return std::fread(p, 1, n, stream); },
                [&] { std::fseek(stream, 0, SEEK_SET); });
     std::fclose(stream);
 }
 
+void readStdio(benchmark::State& state, size_t chunk) { freadFrom(state, chunk, std::fopen(diskCopy().c_str(), "rb")); }
+
+// The C library's own stream over memory: what a resource file is, without the library lock.
+void readMemoryStream(benchmark::State& state, size_t chunk) {
+    static std::vector<unsigned char> content = resources()[cpp_res::eResDocx2HtmlIeXslt - 1].plain;
+    freadFrom(state, chunk, fmemopen(content.data(), content.size(), "rb"));
+}
+
 // Each measured case and the floor it is divided by in the summary.
+const int kThreadCounts[] = {1, 2, 4};
+
 const std::map<std::string, std::string> kRatios = {
     {"open_read_close/all28", "floor/xor_libdeflate"},
     {"floor/xor_libdeflate", "floor/memcpy"},
-    {"small_read/resource/1", "small_read/fread/1"},
-    {"small_read/resource/16", "small_read/fread/16"},
-    {"small_read/resource/4096", "small_read/fread/4096"},
+    {"small_read/resource/1", "small_read/fmemopen/1"},
+    {"small_read/resource/16", "small_read/fmemopen/16"},
+    {"small_read/resource/4096", "small_read/fmemopen/4096"},
     {"small_read/disk/1", "small_read/fread/1"},
     {"small_read/disk/16", "small_read/fread/16"},
     {"small_read/disk/4096", "small_read/fread/4096"},
+    {"threaded_process/small_read/resource/1", "threaded_process/small_read/fmemopen/1"},
 };
 
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -170,7 +184,9 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (!run.error_occurred) seconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
+            if (run.error_occurred) continue;
+            seconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
+            if (run.counters.count("items_per_second") != 0) throughput_[run.benchmark_name()] = run.counters.at("items_per_second");
         }
     }
 
@@ -179,8 +195,18 @@ public:
         std::printf("\nratios in this run (time of the case / time of its floor):\n");
         for (const auto& [measured, floor] : kRatios) {
             if (seconds_.count(measured) == 0 || seconds_.count(floor) == 0) continue;
-            std::printf("  %-26s / %-22s %6.2f\n", measured.c_str(), floor.c_str(),
+            std::printf("  %-40s / %-40s %6.2f\n", measured.c_str(), floor.c_str(),
                         seconds_.at(measured) / seconds_.at(floor));
+        }
+        // Each thread count runs three times; the medians are compared.
+        const std::string round = "open_read_close/all28/repeats:3/real_time/threads:";
+        const auto median = [&](int threads) { return throughput_.at(round + std::to_string(threads) + "_median"); };
+        if (throughput_.count(round + "1_median") != 0) {
+            std::printf("throughput of rounds on N threads / on one thread (medians of 3):");
+            for (const int threads : kThreadCounts) {
+                if (throughput_.count(round + std::to_string(threads) + "_median") != 0) std::printf("  %d: %.2f", threads, median(threads) / median(1));
+            }
+            std::printf("\n");
         }
         std::size_t stored = 0;
         for (const Resource& resource : resources()) stored += resource.storedSize;
@@ -189,7 +215,7 @@ public:
     }
 
 private:
-    std::map<std::string, double> seconds_;
+    std::map<std::string, double> seconds_, throughput_;
 };
 
 }  // namespace
@@ -203,7 +229,16 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(("small_read/resource" + size).c_str(), readResource, chunk);
         benchmark::RegisterBenchmark(("small_read/disk" + size).c_str(), readDisk, chunk);
         benchmark::RegisterBenchmark(("small_read/fread" + size).c_str(), readStdio, chunk);
+        benchmark::RegisterBenchmark(("small_read/fmemopen" + size).c_str(), readMemoryStream, chunk);
     }
+    // Last: once the process has started threads, the C library locks its streams too, and
+    // the library's lock costs its atomic operations; the one-byte reads are measured again.
+    for (const int threads : kThreadCounts) {
+        benchmark::RegisterBenchmark("open_read_close/all28", openReadClose)
+            ->Threads(threads)->UseRealTime()->Repetitions(3)->ReportAggregatesOnly(true);
+    }
+    benchmark::RegisterBenchmark("threaded_process/small_read/resource/1", readResource, 1);
+    benchmark::RegisterBenchmark("threaded_process/small_read/fmemopen/1", readMemoryStream, 1);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     RatioReporter reporter;

@@ -45,7 +45,13 @@ size_t CResFile::read(void* buffer, size_t size, size_t count) {
     const long moved = requested < available ? requested : available;
     if (moved < 1) return 0;
 
-    std::memcpy(buffer, m_buffer.data() + m_position, static_cast<size_t>(moved));
+    // A reader that takes one character at a time is served without a call.
+    const unsigned char* from = m_buffer.data() + m_position;
+    if (moved == 1) {
+        *static_cast<unsigned char*>(buffer) = *from;
+    } else {
+        std::memcpy(buffer, from, static_cast<size_t>(moved));
+    }
     m_position += moved;
     return static_cast<size_t>(moved) / size;
 }

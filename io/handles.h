@@ -18,8 +18,8 @@ namespace kyio {
 // function, an exception included, releases it exactly once.
 class LibraryLock {
 public:
-    LibraryLock() { CFileCounter::m_lock.Lock(); }
-    ~LibraryLock() { CFileCounter::m_lock.Unlock(); }
+    LibraryLock() { CFileCounter::m_lock.m_mutex.lock(); }
+    ~LibraryLock() { CFileCounter::m_lock.m_mutex.unlock(); }
     LibraryLock(const LibraryLock&) = delete;
     LibraryLock& operator=(const LibraryLock&) = delete;
 };

@@ -229,6 +229,8 @@ private:
     int m_errorCode;
 };
 
+namespace kyio { class LibraryLock; }
+
 /* CLocker wraps the non-recursive mutex of the base companion, kybase::QMutex. That class is
  * named in its own namespace so that this header can stand beside Qt's <QMutex> in one file. */
 class KYIO_API CLocker {
@@ -244,6 +246,8 @@ public:
     void Unlock();
 
 private:
+    /* The library's own hold on the lock reaches the mutex's inline paths without a call. */
+    friend class kyio::LibraryLock;
     kybase::QMutex m_mutex;
 };
 

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <future>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -68,6 +69,54 @@ TEST(LibraryLock, ReleasedWhenAHostOperationThrows) {
     EXPECT_THROW(kyread(&throwing, 1, 4, kyioHandle(&throwing)), std::runtime_error);
     EXPECT_TRUE(finishes(inBackground([] { kyclose(kyopen("wvhtml.xml", "r")); }), 2s)) << "the lock was left held";
 }
+
+// The base companion's mutex in both of its modes, as a host may use it beside the library.
+class Mutex : public testing::TestWithParam<kybase::QMutex::RecursionMode> {};
+
+TEST_P(Mutex, CountsExactlyUnderContentionAndALongWaiterStillGetsIt) {
+    kybase::QMutex mutex(GetParam());
+    long counter = 0;  // a plain variable: only the mutex keeps the threads apart
+    std::atomic<bool> stop{false};
+    std::atomic<long> increments{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 3; ++t) {
+        threads.emplace_back([&] {
+            long own = 0;
+            for (; own < 20000 || !stop; ++own) {
+                mutex.lock();
+                ++counter;
+                mutex.unlock();
+            }
+            increments += own;
+        });
+    }
+    // While three threads take and release it as fast as they can, a fourth one gets it.
+    EXPECT_TRUE(finishes(inBackground([&] {
+        mutex.lock();
+        counter += 1000000;
+        mutex.unlock();
+    }), 10s));
+    stop = true;
+    for (auto& thread : threads) thread.join();
+    EXPECT_EQ(counter, 1000000 + increments.load());
+}
+
+TEST_P(Mutex, AnotherThreadWaitsUntilEveryLockIsReleased) {
+    kybase::QMutex mutex(GetParam());
+    const int depth = GetParam() == kybase::QMutex::Recursive ? 3 : 1;
+    for (int i = 0; i < depth; ++i) mutex.lock();
+    const auto waiter = inBackground([&] {
+        mutex.lock();
+        mutex.unlock();
+    });
+    for (int i = 0; i < depth; ++i) {
+        EXPECT_FALSE(finishes(waiter, 100ms)) << "the mutex is still held " << depth - i << " times";
+        mutex.unlock();
+    }
+    EXPECT_TRUE(finishes(waiter, 5s));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothModes, Mutex, testing::Values(kybase::QMutex::NonRecursive, kybase::QMutex::Recursive));
 
 TEST(Threads, OpenReadWriteAndRegisterAtOnce) {
     const auto& rows = kyio_test::manifestRows();
