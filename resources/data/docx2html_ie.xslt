@@ -5,15 +5,25 @@
   Transitional that Internet Explorer 6 to 11 render. XSLT 1.0.
 
   The stylesheet finds the other parts it needs through the main part's relationships
-  (_rels/document.xml.rels beside it): numbering, styles, footnotes and endnotes. Each
+  (_rels/document.xml.rels beside it): styles, numbering, theme, footnotes and endnotes. Each
   parameter below overrides one of them, as a path relative to the main part:
     rels       the relationships part ('_rels/document.xml.rels')
-    numbering, styles, footnotes, endnotes   ('' : as the relationships name them)
+    numbering, styles, theme, footnotes, endnotes   ('' : as the relationships name them)
   Example, from the unpacked package: xsltproc docx2html_ie.xslt word/document.xml
   Image sources are the relationship targets, relative to the main part's folder.
 
-  Strict OOXML documents are read like transitional ones where the processor offers
-  exsl:node-set (libxslt and xsltproc do); elsewhere the page says that it cannot be shown.
+  How it works. The parts are first gathered into one tree (Strict OOXML renamed into the
+  transitional namespaces on the way), then marked (each block's list level and numbering,
+  each cell's grid column, each field mark and the target of each hyperlink field, each
+  style's resolved formatting) and indexed: lists, table merges and fields are grouped by
+  ranks that xsl:for-each hands out (position()) and looked up through keys, so that the
+  work grows linearly with the document and the recursion with its nesting, never with the
+  length of a list or a paragraph. Between the passes the tree goes through the processor's
+  node-set function: exsl:node-set (libxslt, Saxon, browsers), msxsl:node-set (MSXML, .NET) or
+  xalan:nodeset (Xalan). A processor with none of them gets the text without lists, links or
+  styles. Every element of the page is an element of the result tree; values from the
+  document reach it only when they pass a check: link targets by scheme, picture sources as
+  package paths, colours as #rrggbb, font names by their alphabet.
 -->
 <xsl:stylesheet version="1.0"
     xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
@@ -27,25 +37,47 @@
     xmlns:v="urn:schemas-microsoft-com:vml"
     xmlns:o="urn:schemas-microsoft-com:office:office"
     xmlns:mc="http://schemas.openxmlformats.org/markup-compatibility/2006"
+    xmlns:k="urn:kyio:docx2html"
     xmlns:exsl="http://exslt.org/common"
+    xmlns:msxsl="urn:schemas-microsoft-com:xslt"
+    xmlns:xalan="http://xml.apache.org/xalan"
     xmlns:sw="http://purl.oclc.org/ooxml/wordprocessingml/main"
-    extension-element-prefixes="exsl"
-    exclude-result-prefixes="w r rel wp a pic m v o mc exsl sw">
+    exclude-result-prefixes="w r rel wp a pic m v o mc k exsl msxsl xalan sw">
 
   <xsl:output method="html" encoding="UTF-8" indent="no"
       doctype-public="-//W3C//DTD HTML 4.01 Transitional//EN"
       doctype-system="http://www.w3.org/TR/html4/loose.dtd"/>
 
   <xsl:strip-space elements="*"/>
-  <xsl:preserve-space elements="w:t m:t"/>
+  <xsl:preserve-space elements="w:t m:t sw:t"/>
 
   <xsl:param name="rels" select="'_rels/document.xml.rels'"/>
   <xsl:param name="numbering" select="''"/>
   <xsl:param name="styles" select="''"/>
+  <xsl:param name="theme" select="''"/>
   <xsl:param name="footnotes" select="''"/>
   <xsl:param name="endnotes" select="''"/>
 
-  <!-- ===== The package's parts ===== -->
+  <!-- ===== Keys (each applies to the tree its context node is in) ===== -->
+
+  <xsl:key name="style" match="w:style" use="@w:styleId"/>
+  <xsl:key name="defaultStyle" match="w:style[@w:default = '1' or @w:default = 'true' or @w:default = 'on']" use="@w:type"/>
+  <xsl:key name="num" match="w:num" use="@w:numId"/>
+  <xsl:key name="abstract" match="w:abstractNum" use="@w:abstractNumId"/>
+  <xsl:key name="relationship" match="rel:Relationship" use="concat(../@scope, ' ', @Id)"/>
+  <xsl:key name="node" match="*[@k:id]" use="@k:id"/>
+  <xsl:key name="itemsOfAbstract" match="w:p[@k:l]" use="@k:a"/>
+  <xsl:key name="itemsOfAbstractLevel" match="w:p[@k:l]" use="concat(@k:a, ' ', @k:l)"/>
+  <xsl:key name="itemsOfNumLevel" match="w:p[@k:l]" use="concat(@k:n, ' ', @k:l)"/>
+  <xsl:key name="openCells" match="w:tc[@k:gc][not(@k:vm = 'c')]" use="concat(ancestor::w:tbl[1]/@k:id, ' ', @k:gc)"/>
+  <xsl:key name="entry" match="k:e" use="@k"/>
+
+  <xsl:variable name="upper" select="'ABCDEFGHIJKLMNOPQRSTUVWXYZ'"/>
+  <xsl:variable name="lower" select="'abcdefghijklmnopqrstuvwxyz'"/>
+  <xsl:variable name="digits" select="'0123456789'"/>
+  <xsl:variable name="hex" select="'0123456789ABCDEFabcdef'"/>
+
+  <!-- ===== The package's parts, found from the main part ===== -->
 
   <!-- Relative paths resolve against the main part; an empty one names the main part itself,
        which holds none of the parts looked for in it. -->
@@ -57,17 +89,15 @@
   <xsl:variable name="stylesPath">
     <xsl:call-template name="part-path"><xsl:with-param name="given" select="$styles"/><xsl:with-param name="type" select="'/styles'"/></xsl:call-template>
   </xsl:variable>
+  <xsl:variable name="themePath">
+    <xsl:call-template name="part-path"><xsl:with-param name="given" select="$theme"/><xsl:with-param name="type" select="'/theme'"/></xsl:call-template>
+  </xsl:variable>
   <xsl:variable name="footnotesPath">
     <xsl:call-template name="part-path"><xsl:with-param name="given" select="$footnotes"/><xsl:with-param name="type" select="'/footnotes'"/></xsl:call-template>
   </xsl:variable>
   <xsl:variable name="endnotesPath">
     <xsl:call-template name="part-path"><xsl:with-param name="given" select="$endnotes"/><xsl:with-param name="type" select="'/endnotes'"/></xsl:call-template>
   </xsl:variable>
-
-  <xsl:variable name="numberingPart" select="document(string($numberingPath), /)/w:numbering"/>
-  <xsl:variable name="stylesPart" select="document(string($stylesPath), /)/w:styles"/>
-  <xsl:variable name="footnotesPart" select="document(string($footnotesPath), /)/w:footnotes"/>
-  <xsl:variable name="endnotesPart" select="document(string($endnotesPath), /)/w:endnotes"/>
 
   <!-- A part named by a parameter, else the target of the main part's relationship whose type
        ends with $type. A target from the package root is reached from the main part's folder. -->
@@ -78,7 +108,7 @@
       <xsl:when test="$given != ''"><xsl:value-of select="$given"/></xsl:when>
       <xsl:otherwise>
         <xsl:variable name="target"
-            select="$relationships[substring(@Type, string-length(@Type) - string-length($type) + 1) = $type][1]/@Target"/>
+            select="$relationships[substring(@Type, string-length(@Type) - string-length($type) + 1) = $type][not(@TargetMode = 'External')][1]/@Target"/>
         <xsl:choose>
           <xsl:when test="starts-with($target, '/')"><xsl:value-of select="concat('..', $target)"/></xsl:when>
           <xsl:otherwise><xsl:value-of select="$target"/></xsl:otherwise>
@@ -87,146 +117,1108 @@
     </xsl:choose>
   </xsl:template>
 
-  <xsl:key name="style" match="w:style" use="@w:styleId"/>
-  <xsl:key name="num" match="w:num" use="@w:numId"/>
-  <xsl:key name="abstract" match="w:abstractNum" use="@w:abstractNumId"/>
-  <xsl:key name="relationship" match="rel:Relationship" use="@Id"/>
-
-  <xsl:variable name="upper" select="'ABCDEFGHIJKLMNOPQRSTUVWXYZ'"/>
-  <xsl:variable name="lower" select="'abcdefghijklmnopqrstuvwxyz'"/>
-
-  <!-- Notes are numbered from their ids, which Word keeps dense and in reading order: the
-       first note that is not a separator is number 1. -->
-  <xsl:variable name="firstFootnoteId">
-    <xsl:call-template name="first-note-id"><xsl:with-param name="notes" select="$footnotesPart/w:footnote"/></xsl:call-template>
-  </xsl:variable>
-  <xsl:variable name="firstEndnoteId">
-    <xsl:call-template name="first-note-id"><xsl:with-param name="notes" select="$endnotesPart/w:endnote"/></xsl:call-template>
-  </xsl:variable>
-
-  <xsl:template name="first-note-id">
-    <xsl:param name="notes"/>
-    <xsl:for-each select="$notes[not(@w:type) or @w:type = 'normal']">
-      <xsl:sort select="@w:id" data-type="number"/>
-      <xsl:if test="position() = 1"><xsl:value-of select="@w:id"/></xsl:if>
-    </xsl:for-each>
+  <!-- The relationships part of a part: _rels/NAME.rels in the part's own folder. -->
+  <xsl:template name="rels-path">
+    <xsl:param name="path"/>
+    <xsl:param name="folder" select="''"/>
+    <xsl:choose>
+      <xsl:when test="contains($path, '/')">
+        <xsl:call-template name="rels-path">
+          <xsl:with-param name="path" select="substring-after($path, '/')"/>
+          <xsl:with-param name="folder" select="concat($folder, substring-before($path, '/'), '/')"/>
+        </xsl:call-template>
+      </xsl:when>
+      <xsl:otherwise><xsl:value-of select="concat($folder, '_rels/', $path, '.rels')"/></xsl:otherwise>
+    </xsl:choose>
   </xsl:template>
 
-  <!-- ===== Document ===== -->
+  <!-- ===== Between the passes: a tree made as a result fragment becomes a node-set ===== -->
+
+  <!-- Applies the templates of mode 'pass' to the root element of $tree, through whichever
+       node-set function the processor has; an XSLT 2.0 or later processor needs none. -->
+  <xsl:template name="next-pass">
+    <xsl:param name="tree"/>
+    <xsl:choose>
+      <xsl:when test="function-available('exsl:node-set')"><xsl:apply-templates select="exsl:node-set($tree)/*" mode="pass"/></xsl:when>
+      <xsl:when test="function-available('msxsl:node-set')"><xsl:apply-templates select="msxsl:node-set($tree)/*" mode="pass"/></xsl:when>
+      <xsl:when test="function-available('xalan:nodeset')"><xsl:apply-templates select="xalan:nodeset($tree)/*" mode="pass"/></xsl:when>
+      <xsl:otherwise><xsl:apply-templates select="$tree/*" mode="pass"/></xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <xsl:variable name="hasNodeSets" select="function-available('exsl:node-set') or function-available('msxsl:node-set')
+                                           or function-available('xalan:nodeset') or number(system-property('xsl:version')) &gt;= 2"/>
+
+  <!-- ===== Pass 1: the parts in one tree ===== -->
 
   <xsl:template match="/">
     <xsl:choose>
-      <xsl:when test="sw:document and function-available('exsl:node-set')">
-        <xsl:variable name="transitional"><xsl:apply-templates select="sw:document" mode="strict"/></xsl:variable>
-        <xsl:apply-templates select="exsl:node-set($transitional)/w:document" mode="page"/>
+      <xsl:when test="$hasNodeSets and (w:document or sw:document)">
+        <xsl:variable name="strict" select="boolean(sw:document)"/>
+        <xsl:variable name="footnotesRels"><xsl:call-template name="rels-path"><xsl:with-param name="path" select="$footnotesPath"/></xsl:call-template></xsl:variable>
+        <xsl:variable name="endnotesRels"><xsl:call-template name="rels-path"><xsl:with-param name="path" select="$endnotesPath"/></xsl:call-template></xsl:variable>
+        <xsl:variable name="package">
+          <k:package>
+            <xsl:call-template name="gather"><xsl:with-param name="name" select="'main'"/><xsl:with-param name="part" select="/*"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
+            <xsl:if test="$footnotesPath != ''">
+              <xsl:call-template name="gather"><xsl:with-param name="name" select="'footnotes'"/><xsl:with-param name="part" select="document(string($footnotesPath), /)/*[local-name() = 'footnotes']"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
+            </xsl:if>
+            <xsl:if test="$endnotesPath != ''">
+              <xsl:call-template name="gather"><xsl:with-param name="name" select="'endnotes'"/><xsl:with-param name="part" select="document(string($endnotesPath), /)/*[local-name() = 'endnotes']"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
+            </xsl:if>
+            <xsl:if test="$stylesPath != ''">
+              <xsl:call-template name="gather"><xsl:with-param name="name" select="'styles'"/><xsl:with-param name="part" select="document(string($stylesPath), /)/*[local-name() = 'styles']"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
+            </xsl:if>
+            <xsl:if test="$numberingPath != ''">
+              <xsl:call-template name="gather"><xsl:with-param name="name" select="'numbering'"/><xsl:with-param name="part" select="document(string($numberingPath), /)/*[local-name() = 'numbering']"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
+            </xsl:if>
+            <xsl:if test="$themePath != ''">
+              <xsl:call-template name="gather"><xsl:with-param name="name" select="'theme'"/><xsl:with-param name="part" select="document(string($themePath), /)/*[local-name() = 'theme']"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
+            </xsl:if>
+            <k:rels scope="main"><xsl:copy-of select="$relationships"/></k:rels>
+            <!-- The notes' own relationships, where their notes refer to any. -->
+            <k:rels scope="footnotes">
+              <xsl:if test="$footnotesPath != '' and document(string($footnotesPath), /)/descendant::*[@r:id or @r:embed or @r:link]">
+                <xsl:copy-of select="document(string($footnotesRels), /)/rel:Relationships/rel:Relationship"/>
+              </xsl:if>
+            </k:rels>
+            <k:rels scope="endnotes">
+              <xsl:if test="$endnotesPath != '' and document(string($endnotesPath), /)/descendant::*[@r:id or @r:embed or @r:link]">
+                <xsl:copy-of select="document(string($endnotesRels), /)/rel:Relationships/rel:Relationship"/>
+              </xsl:if>
+            </k:rels>
+          </k:package>
+        </xsl:variable>
+        <xsl:call-template name="next-pass"><xsl:with-param name="tree" select="$package"/></xsl:call-template>
       </xsl:when>
       <xsl:otherwise>
+        <!-- One pass over the main part as it is: text, tables and pictures' texts. -->
         <xsl:apply-templates select="*" mode="page"/>
       </xsl:otherwise>
     </xsl:choose>
   </xsl:template>
 
+  <!-- A part under k:part, copied as it is or renamed out of Strict OOXML. -->
+  <xsl:template name="gather">
+    <xsl:param name="name"/>
+    <xsl:param name="part"/>
+    <xsl:param name="strict"/>
+    <k:part scope="{$name}">
+      <xsl:choose>
+        <xsl:when test="$strict"><xsl:apply-templates select="$part" mode="transitional"/></xsl:when>
+        <xsl:otherwise><xsl:copy-of select="$part"/></xsl:otherwise>
+      </xsl:choose>
+    </k:part>
+  </xsl:template>
+
+  <xsl:template match="*" mode="transitional">
+    <xsl:variable name="namespace">
+      <xsl:call-template name="transitional-namespace"><xsl:with-param name="uri" select="namespace-uri()"/></xsl:call-template>
+    </xsl:variable>
+    <xsl:element name="{local-name()}" namespace="{$namespace}">
+      <xsl:for-each select="@*">
+        <xsl:variable name="attributeNamespace">
+          <xsl:call-template name="transitional-namespace"><xsl:with-param name="uri" select="namespace-uri()"/></xsl:call-template>
+        </xsl:variable>
+        <xsl:attribute name="{local-name()}" namespace="{$attributeNamespace}"><xsl:value-of select="."/></xsl:attribute>
+      </xsl:for-each>
+      <xsl:apply-templates select="node()" mode="transitional"/>
+    </xsl:element>
+  </xsl:template>
+  <xsl:template match="text()" mode="transitional"><xsl:value-of select="."/></xsl:template>
+  <xsl:template match="comment() | processing-instruction()" mode="transitional"/>
+
+  <xsl:template name="transitional-namespace">
+    <xsl:param name="uri"/>
+    <xsl:choose>
+      <xsl:when test="$uri = 'http://purl.oclc.org/ooxml/wordprocessingml/main'">http://schemas.openxmlformats.org/wordprocessingml/2006/main</xsl:when>
+      <xsl:when test="$uri = 'http://purl.oclc.org/ooxml/officeDocument/relationships'">http://schemas.openxmlformats.org/officeDocument/2006/relationships</xsl:when>
+      <xsl:when test="$uri = 'http://purl.oclc.org/ooxml/drawingml/main'">http://schemas.openxmlformats.org/drawingml/2006/main</xsl:when>
+      <xsl:when test="$uri = 'http://purl.oclc.org/ooxml/drawingml/wordprocessingDrawing'">http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing</xsl:when>
+      <xsl:when test="$uri = 'http://purl.oclc.org/ooxml/drawingml/picture'">http://schemas.openxmlformats.org/drawingml/2006/picture</xsl:when>
+      <xsl:when test="$uri = 'http://purl.oclc.org/ooxml/officeDocument/math'">http://schemas.openxmlformats.org/officeDocument/2006/math</xsl:when>
+      <xsl:otherwise><xsl:value-of select="$uri"/></xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- ===== Pass 2: marks ===== -->
+
+  <!-- Styles come back with their formatting resolved along w:basedOn; blocks with their
+       place among their siblings, their list level and numbering; table cells with their
+       grid column; runs with their field marks. -->
+  <xsl:template match="k:package" mode="pass">
+    <xsl:variable name="marked">
+      <k:marked>
+        <xsl:apply-templates select="k:part[@scope = 'styles']" mode="resolve"/>
+        <xsl:copy-of select="k:part[@scope = 'numbering' or @scope = 'theme'] | k:rels"/>
+        <xsl:apply-templates select="k:part[@scope = 'main' or @scope = 'footnotes' or @scope = 'endnotes']" mode="mark"/>
+      </k:marked>
+    </xsl:variable>
+    <xsl:call-template name="next-pass"><xsl:with-param name="tree" select="$marked"/></xsl:call-template>
+  </xsl:template>
+
+  <xsl:template match="*" mode="mark">
+    <xsl:param name="sp"/>
+    <xsl:copy>
+      <xsl:copy-of select="@*"/>
+      <xsl:if test="$sp != ''"><xsl:attribute name="k:sp"><xsl:value-of select="$sp"/></xsl:attribute></xsl:if>
+      <xsl:apply-templates select="node()" mode="mark"/>
+    </xsl:copy>
+  </xsl:template>
+  <xsl:template match="text()" mode="mark"><xsl:copy/></xsl:template>
+
+  <!-- What a container holds: blocks, which lists may join, and the marks between them
+       (bookmarks, permissions, comments), which travel inside the block they precede. -->
+  <xsl:template match="*[w:p or w:tbl]" mode="mark">
+    <xsl:copy>
+      <xsl:copy-of select="@*"/>
+      <xsl:attribute name="k:id"><xsl:value-of select="generate-id()"/></xsl:attribute>
+      <xsl:call-template name="container-content"/>
+    </xsl:copy>
+  </xsl:template>
+
+  <!-- A container's content: its properties, its blocks numbered from 1, and the marks that
+       no block follows closely, together at the end. -->
+  <xsl:template name="container-content">
+    <xsl:attribute name="k:c">1</xsl:attribute>
+    <xsl:apply-templates select="*[self::w:tcPr or self::w:sectPr or self::w:sdtPr or self::w:sdtEndPr or self::w:customXmlPr or self::w:trPr]" mode="mark"/>
+    <xsl:for-each select="*[self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk]">
+      <xsl:apply-templates select="." mode="mark-block"><xsl:with-param name="p" select="position()"/></xsl:apply-templates>
+    </xsl:for-each>
+    <xsl:apply-templates select="*[not(self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk or self::w:tcPr or self::w:sectPr or self::w:sdtPr or self::w:sdtEndPr or self::w:customXmlPr or self::w:trPr)]
+                                 [not(following-sibling::*[1][self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk] or following-sibling::*[2][self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk]
+                                      or following-sibling::*[3][self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk] or following-sibling::*[4][self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk])]" mode="mark"/>
+  </xsl:template>
+
+  <!-- The marks right before a block (at most four, without a block between). -->
+  <xsl:template name="marks-before">
+    <xsl:variable name="m1" select="preceding-sibling::*[1][not(self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk or self::w:tcPr or self::w:sectPr or self::w:sdtPr or self::w:sdtEndPr or self::w:customXmlPr or self::w:trPr)]"/>
+    <xsl:variable name="m2" select="$m1/preceding-sibling::*[1][not(self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk or self::w:tcPr or self::w:sectPr or self::w:sdtPr or self::w:sdtEndPr or self::w:customXmlPr or self::w:trPr)]"/>
+    <xsl:variable name="m3" select="$m2/preceding-sibling::*[1][not(self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk or self::w:tcPr or self::w:sectPr or self::w:sdtPr or self::w:sdtEndPr or self::w:customXmlPr or self::w:trPr)]"/>
+    <xsl:variable name="m4" select="$m3/preceding-sibling::*[1][not(self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk or self::w:tcPr or self::w:sectPr or self::w:sdtPr or self::w:sdtEndPr or self::w:customXmlPr or self::w:trPr)]"/>
+    <xsl:if test="$m1">
+      <k:marks><xsl:apply-templates select="$m4 | $m3 | $m2 | $m1" mode="mark"/></k:marks>
+    </xsl:if>
+  </xsl:template>
+
+  <xsl:template match="*" mode="mark-block">
+    <xsl:param name="p"/>
+    <xsl:copy>
+      <xsl:copy-of select="@*"/>
+      <xsl:attribute name="k:id"><xsl:value-of select="generate-id()"/></xsl:attribute>
+      <xsl:attribute name="k:p"><xsl:value-of select="$p"/></xsl:attribute>
+      <xsl:call-template name="marks-before"/>
+      <xsl:choose>
+        <xsl:when test="w:p or w:tbl"><xsl:call-template name="container-content"/></xsl:when>
+        <xsl:otherwise><xsl:apply-templates select="node()" mode="mark"/></xsl:otherwise>
+      </xsl:choose>
+    </xsl:copy>
+  </xsl:template>
+
+  <xsl:template match="w:p" mode="mark-block">
+    <xsl:param name="p"/>
+    <xsl:variable name="styleId">
+      <xsl:choose>
+        <xsl:when test="key('style', w:pPr/w:pStyle/@w:val)[@w:type = 'paragraph' or not(@w:type)]"><xsl:value-of select="w:pPr/w:pStyle/@w:val"/></xsl:when>
+        <xsl:otherwise><xsl:value-of select="key('defaultStyle', 'paragraph')/@w:styleId"/></xsl:otherwise>
+      </xsl:choose>
+    </xsl:variable>
+    <xsl:variable name="style" select="key('style', $styleId)"/>
+    <xsl:variable name="heading"><xsl:call-template name="heading-level"><xsl:with-param name="style" select="$style"/></xsl:call-template></xsl:variable>
+    <xsl:copy>
+      <xsl:copy-of select="@*"/>
+      <xsl:attribute name="k:id"><xsl:value-of select="generate-id()"/></xsl:attribute>
+      <xsl:attribute name="k:p"><xsl:value-of select="$p"/></xsl:attribute>
+      <xsl:if test="$styleId != ''"><xsl:attribute name="k:ps"><xsl:value-of select="$styleId"/></xsl:attribute></xsl:if>
+      <xsl:if test="$heading != ''"><xsl:attribute name="k:h"><xsl:value-of select="$heading"/></xsl:attribute></xsl:if>
+      <xsl:if test="$heading = ''"><xsl:call-template name="list-marks"><xsl:with-param name="style" select="$style"/></xsl:call-template></xsl:if>
+      <xsl:call-template name="marks-before"/>
+      <xsl:for-each select="*">
+        <xsl:apply-templates select="." mode="mark"><xsl:with-param name="sp" select="position()"/></xsl:apply-templates>
+      </xsl:for-each>
+    </xsl:copy>
+  </xsl:template>
+
+  <!-- 1 to 6, 'title' or '': by the name of the paragraph's style ("heading 1", "Title"), which
+       stays English when the id is localised, or of the style it is based on, or by the
+       style's outline level; without a styles part, by the style's id. -->
+  <xsl:template name="heading-level">
+    <xsl:param name="style"/>
+    <xsl:variable name="id" select="w:pPr/w:pStyle/@w:val"/>
+    <xsl:choose>
+      <xsl:when test="not($id) and not($style)"/>
+      <xsl:when test="$style">
+        <xsl:variable name="name" select="translate($style/w:name/@w:val, $upper, $lower)"/>
+        <xsl:variable name="parent" select="translate(key('style', $style/w:basedOn/@w:val)/w:name/@w:val, $upper, $lower)"/>
+        <xsl:variable name="outline" select="$style/w:pPr/w:outlineLvl/@w:val"/>
+        <xsl:choose>
+          <xsl:when test="$name = 'title'">title</xsl:when>
+          <xsl:when test="starts-with($name, 'heading ') and string-length($name) = 9 and contains('123456', substring($name, 9))">
+            <xsl:value-of select="substring($name, 9)"/>
+          </xsl:when>
+          <xsl:when test="starts-with($parent, 'heading ') and string-length($parent) = 9 and contains('123456', substring($parent, 9))">
+            <xsl:value-of select="substring($parent, 9)"/>
+          </xsl:when>
+          <xsl:when test="$outline &gt;= 0 and $outline &lt;= 5 and not(starts-with($name, 'toc'))">
+            <xsl:value-of select="$outline + 1"/>
+          </xsl:when>
+        </xsl:choose>
+      </xsl:when>
+      <xsl:otherwise>
+        <xsl:variable name="lowerId" select="translate($id, $upper, $lower)"/>
+        <xsl:choose>
+          <xsl:when test="$lowerId = 'title'">title</xsl:when>
+          <xsl:when test="string-length($lowerId) = 8 and starts-with($lowerId, 'heading') and contains('123456', substring($lowerId, 8))">
+            <xsl:value-of select="substring($lowerId, 8)"/>
+          </xsl:when>
+        </xsl:choose>
+      </xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- A list paragraph's level (0 to 8), its abstract numbering and its numId, where the
+       numbering comes from the paragraph or from its style's chain; nothing for numId 0. -->
+  <xsl:template name="list-marks">
+    <xsl:param name="style"/>
+    <xsl:variable name="direct" select="w:pPr/w:numPr"/>
+    <xsl:variable name="fromStyle">
+      <xsl:if test="not($direct/w:numId)"><xsl:call-template name="style-numbering"><xsl:with-param name="style" select="$style"/></xsl:call-template></xsl:if>
+    </xsl:variable>
+    <xsl:variable name="numId">
+      <xsl:choose>
+        <xsl:when test="$direct/w:numId"><xsl:value-of select="$direct/w:numId/@w:val"/></xsl:when>
+        <xsl:otherwise><xsl:value-of select="substring-before($fromStyle, ' ')"/></xsl:otherwise>
+      </xsl:choose>
+    </xsl:variable>
+    <xsl:if test="$numId != '' and $numId != '0'">
+      <xsl:variable name="rawLevel">
+        <xsl:choose>
+          <xsl:when test="$direct/w:ilvl"><xsl:value-of select="$direct/w:ilvl/@w:val"/></xsl:when>
+          <xsl:when test="$fromStyle != ''"><xsl:value-of select="substring-after($fromStyle, ' ')"/></xsl:when>
+          <xsl:otherwise>0</xsl:otherwise>
+        </xsl:choose>
+      </xsl:variable>
+      <xsl:variable name="level">
+        <xsl:choose>
+          <xsl:when test="string(number($rawLevel)) = 'NaN' or $rawLevel &lt; 0">0</xsl:when>
+          <xsl:when test="$rawLevel &gt; 8">8</xsl:when>
+          <xsl:otherwise><xsl:value-of select="floor($rawLevel)"/></xsl:otherwise>
+        </xsl:choose>
+      </xsl:variable>
+      <xsl:variable name="abstract" select="key('abstract', key('num', $numId)/w:abstractNumId/@w:val)"/>
+      <xsl:variable name="linked" select="key('abstract', key('num', key('style', $abstract/w:numStyleLink/@w:val)/w:pPr/w:numPr/w:numId/@w:val)/w:abstractNumId/@w:val)"/>
+      <xsl:attribute name="k:l"><xsl:value-of select="$level"/></xsl:attribute>
+      <xsl:attribute name="k:n"><xsl:value-of select="$numId"/></xsl:attribute>
+      <xsl:attribute name="k:a">
+        <xsl:choose>
+          <xsl:when test="$linked"><xsl:value-of select="$linked/@w:abstractNumId"/></xsl:when>
+          <xsl:when test="$abstract"><xsl:value-of select="$abstract/@w:abstractNumId"/></xsl:when>
+          <xsl:otherwise>none</xsl:otherwise>
+        </xsl:choose>
+      </xsl:attribute>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- Tables: rows numbered, cells with the grid column they start at and their part in a
+       vertical merge. -->
+  <xsl:template match="w:tbl" mode="mark-block">
+    <xsl:param name="p"/>
+    <xsl:copy>
+      <xsl:copy-of select="@*"/>
+      <xsl:attribute name="k:id"><xsl:value-of select="generate-id()"/></xsl:attribute>
+      <xsl:attribute name="k:p"><xsl:value-of select="$p"/></xsl:attribute>
+      <xsl:attribute name="k:rows"><xsl:value-of select="count(w:tr)"/></xsl:attribute>
+      <xsl:call-template name="marks-before"/>
+      <xsl:apply-templates select="w:tblPr | w:tblGrid" mode="mark"/>
+      <xsl:for-each select="w:tr">
+        <xsl:apply-templates select="." mode="mark-row"><xsl:with-param name="row" select="position()"/></xsl:apply-templates>
+      </xsl:for-each>
+    </xsl:copy>
+  </xsl:template>
+
+  <xsl:template match="w:tr" mode="mark-row">
+    <xsl:param name="row"/>
+    <xsl:variable name="before" select="number(concat('0', translate(w:trPr/w:gridBefore/@w:val, translate(w:trPr/w:gridBefore/@w:val, $digits, ''), '')))"/>
+    <!-- Spans are added up only in rows that have them, and only over the first 1024 cells. -->
+    <xsl:variable name="spans" select="boolean(w:tc/w:tcPr/w:gridSpan)"/>
+    <xsl:copy>
+      <xsl:copy-of select="@*"/>
+      <xsl:attribute name="k:p"><xsl:value-of select="$row"/></xsl:attribute>
+      <xsl:apply-templates select="w:trPr | w:tblPrEx" mode="mark"/>
+      <xsl:for-each select="w:tc">
+        <xsl:variable name="column">
+          <xsl:choose>
+            <xsl:when test="$spans and position() &lt;= 1024">
+              <xsl:value-of select="$before + position() + sum(preceding-sibling::w:tc/w:tcPr/w:gridSpan/@w:val[. &gt; 1])
+                                    - count(preceding-sibling::w:tc/w:tcPr/w:gridSpan/@w:val[. &gt; 1])"/>
+            </xsl:when>
+            <xsl:otherwise><xsl:value-of select="$before + position()"/></xsl:otherwise>
+          </xsl:choose>
+        </xsl:variable>
+        <xsl:apply-templates select="." mode="mark-cell"><xsl:with-param name="column" select="$column"/></xsl:apply-templates>
+      </xsl:for-each>
+      <xsl:apply-templates select="*[not(self::w:tc or self::w:trPr or self::w:tblPrEx)]" mode="mark"/>
+    </xsl:copy>
+  </xsl:template>
+
+  <xsl:template match="w:tc" mode="mark-cell">
+    <xsl:param name="column"/>
+    <xsl:variable name="merge" select="w:tcPr/w:vMerge"/>
+    <xsl:copy>
+      <xsl:copy-of select="@*"/>
+      <xsl:attribute name="k:id"><xsl:value-of select="generate-id()"/></xsl:attribute>
+      <xsl:attribute name="k:gc"><xsl:value-of select="$column"/></xsl:attribute>
+      <xsl:if test="$merge">
+        <xsl:attribute name="k:vm">
+          <xsl:choose>
+            <xsl:when test="$merge/@w:val = 'restart'">r</xsl:when>
+            <xsl:otherwise>c</xsl:otherwise>
+          </xsl:choose>
+        </xsl:attribute>
+      </xsl:if>
+      <xsl:call-template name="container-content"/>
+    </xsl:copy>
+  </xsl:template>
+
+  <!-- "numId ilvl" of the numbering a style gives, along its w:basedOn chain. -->
+  <xsl:template name="style-numbering">
+    <xsl:param name="style"/>
+    <xsl:param name="depth" select="0"/>
+    <xsl:choose>
+      <xsl:when test="$style/w:pPr/w:numPr/w:numId">
+        <xsl:value-of select="concat($style/w:pPr/w:numPr/w:numId/@w:val, ' ', sum($style/w:pPr/w:numPr/w:ilvl/@w:val[number(.) = number(.)]))"/>
+      </xsl:when>
+      <xsl:when test="$style/w:basedOn and $depth &lt; 10">
+        <xsl:call-template name="style-numbering">
+          <xsl:with-param name="style" select="key('style', $style/w:basedOn/@w:val)"/>
+          <xsl:with-param name="depth" select="$depth + 1"/>
+        </xsl:call-template>
+      </xsl:when>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- Runs: an id for the indexes; field marks as 'b' (begin), 's' (separate), 'e' (end);
+       on a begin, the link its instruction makes, when it is one that may be written. -->
+  <xsl:template match="w:r" mode="mark">
+    <xsl:param name="sp"/>
+    <xsl:variable name="mark" select="w:fldChar/@w:fldCharType"/>
+    <xsl:copy>
+      <xsl:copy-of select="@*"/>
+      <xsl:attribute name="k:id"><xsl:value-of select="generate-id()"/></xsl:attribute>
+      <xsl:if test="$sp != ''"><xsl:attribute name="k:sp"><xsl:value-of select="$sp"/></xsl:attribute></xsl:if>
+      <xsl:choose>
+        <xsl:when test="$mark = 'begin'">
+          <xsl:attribute name="k:f">b</xsl:attribute>
+          <xsl:variable name="target"><xsl:call-template name="begin-target"/></xsl:variable>
+          <xsl:if test="$target != ''"><xsl:attribute name="k:href"><xsl:value-of select="$target"/></xsl:attribute></xsl:if>
+        </xsl:when>
+        <xsl:when test="$mark = 'separate'"><xsl:attribute name="k:f">s</xsl:attribute></xsl:when>
+        <xsl:when test="$mark = 'end'"><xsl:attribute name="k:f">e</xsl:attribute></xsl:when>
+      </xsl:choose>
+      <xsl:apply-templates select="node()" mode="mark"/>
+    </xsl:copy>
+  </xsl:template>
+
+  <!-- A field's instruction: the instruction text of the runs after its begin, up to the
+       next field mark, looking at most eight siblings ahead. -->
+  <xsl:template name="begin-target">
+    <xsl:variable name="s1" select="following-sibling::*[1][not(w:fldChar)]"/>
+    <xsl:variable name="s2" select="$s1/following-sibling::*[1][not(w:fldChar)]"/>
+    <xsl:variable name="s3" select="$s2/following-sibling::*[1][not(w:fldChar)]"/>
+    <xsl:variable name="s4" select="$s3/following-sibling::*[1][not(w:fldChar)]"/>
+    <xsl:variable name="s5" select="$s4/following-sibling::*[1][not(w:fldChar)]"/>
+    <xsl:variable name="s6" select="$s5/following-sibling::*[1][not(w:fldChar)]"/>
+    <xsl:variable name="s7" select="$s6/following-sibling::*[1][not(w:fldChar)]"/>
+    <xsl:variable name="s8" select="$s7/following-sibling::*[1][not(w:fldChar)]"/>
+    <xsl:variable name="instruction">
+      <xsl:for-each select="($s1 | $s2 | $s3 | $s4 | $s5 | $s6 | $s7 | $s8)/w:instrText"><xsl:value-of select="."/></xsl:for-each>
+    </xsl:variable>
+    <xsl:call-template name="field-target"><xsl:with-param name="instruction" select="$instruction"/></xsl:call-template>
+  </xsl:template>
+
+  <!-- The link a field instruction makes: HYPERLINK "url" (or \l "bookmark"), REF bookmark,
+       PAGEREF bookmark; '' for any other field and for a target that may not be written. -->
+  <xsl:template name="field-target">
+    <xsl:param name="instruction"/>
+    <xsl:variable name="words" select="normalize-space($instruction)"/>
+    <xsl:variable name="name" select="translate(substring-before(concat($words, ' '), ' '), $lower, $upper)"/>
+    <xsl:variable name="rest" select="substring-after($words, ' ')"/>
+    <!-- A HYPERLINK's address is its first argument; \l adds a bookmark within it. -->
+    <xsl:variable name="anchor" select="substring-before(substring-after(substring-after($rest, '\l'), '&quot;'), '&quot;')"/>
+    <xsl:variable name="target">
+      <xsl:choose>
+        <xsl:when test="$name = 'HYPERLINK' and starts-with($rest, '&quot;')">
+          <xsl:value-of select="substring-before(substring($rest, 2), '&quot;')"/>
+          <xsl:if test="$anchor != ''"><xsl:value-of select="concat('#', $anchor)"/></xsl:if>
+        </xsl:when>
+        <xsl:when test="$name = 'HYPERLINK' and $anchor != ''">
+          <xsl:value-of select="concat('#', $anchor)"/>
+        </xsl:when>
+        <xsl:when test="$name = 'HYPERLINK' and $rest != '' and not(starts-with($rest, '\'))">
+          <xsl:value-of select="substring-before(concat($rest, ' '), ' ')"/>
+        </xsl:when>
+        <xsl:when test="($name = 'REF' or $name = 'PAGEREF') and $rest != '' and not(starts-with($rest, '\'))">
+          <xsl:value-of select="concat('#', substring-before(concat($rest, ' '), ' '))"/>
+        </xsl:when>
+      </xsl:choose>
+    </xsl:variable>
+    <xsl:call-template name="safe-link"><xsl:with-param name="url" select="$target"/></xsl:call-template>
+  </xsl:template>
+
+  <!-- ===== Pass 2: styles resolved ===== -->
+
+  <!-- Each style gets the formatting it gives, from itself or the nearest style of its
+       w:basedOn chain that sets it ('' where none does), and a class name of its own; the
+       document defaults are resolved the same way into k:defaults. Values are already
+       checked: fonts by their alphabet, colours as #rrggbb. -->
+  <xsl:template match="k:part" mode="resolve">
+    <xsl:copy>
+      <xsl:copy-of select="@*"/>
+      <xsl:for-each select="w:styles">
+        <xsl:copy>
+          <k:defaults>
+            <xsl:call-template name="formatting">
+              <xsl:with-param name="rPr" select="w:docDefaults/w:rPrDefault/w:rPr"/>
+              <xsl:with-param name="pPr" select="w:docDefaults/w:pPrDefault/w:pPr"/>
+            </xsl:call-template>
+          </k:defaults>
+          <xsl:for-each select="w:style">
+            <xsl:copy>
+              <xsl:copy-of select="@*"/>
+              <xsl:attribute name="k:cls"><xsl:value-of select="concat('s', position())"/></xsl:attribute>
+              <xsl:call-template name="formatting"><xsl:with-param name="style" select="."/></xsl:call-template>
+              <xsl:copy-of select="w:name | w:basedOn"/>
+            </xsl:copy>
+          </xsl:for-each>
+        </xsl:copy>
+      </xsl:for-each>
+    </xsl:copy>
+  </xsl:template>
+
+  <!-- The formatting attributes (k:b, k:sz, k:fa, ...) of a style's chain, or of the given
+       property elements. -->
+  <xsl:template name="formatting">
+    <xsl:param name="style" select="/.."/>
+    <xsl:param name="rPr" select="$style/w:rPr"/>
+    <xsl:param name="pPr" select="$style/w:pPr"/>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:b'"/><xsl:with-param name="name" select="'b'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:bcs'"/><xsl:with-param name="name" select="'bCs'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:i'"/><xsl:with-param name="name" select="'i'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:ics'"/><xsl:with-param name="name" select="'iCs'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:caps'"/><xsl:with-param name="name" select="'caps'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:sc'"/><xsl:with-param name="name" select="'smallCaps'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:st'"/><xsl:with-param name="name" select="'strike'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:dst'"/><xsl:with-param name="name" select="'dstrike'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:vanish'"/><xsl:with-param name="name" select="'vanish'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:u'"/><xsl:with-param name="name" select="'u'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:va'"/><xsl:with-param name="name" select="'vertAlign'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:sz'"/><xsl:with-param name="name" select="'sz'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:szcs'"/><xsl:with-param name="name" select="'szCs'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:color'"/><xsl:with-param name="name" select="'color'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:hl'"/><xsl:with-param name="name" select="'highlight'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:fa'"/><xsl:with-param name="name" select="'ascii'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:fe'"/><xsl:with-param name="name" select="'eastAsia'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:fc'"/><xsl:with-param name="name" select="'cs'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:jc'"/><xsl:with-param name="name" select="'jc'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+    <xsl:call-template name="stamp"><xsl:with-param name="as" select="'k:bidi'"/><xsl:with-param name="name" select="'bidi'"/><xsl:with-param name="style" select="$style"/><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/></xsl:call-template>
+  </xsl:template>
+
+  <xsl:template name="stamp">
+    <xsl:param name="as"/>
+    <xsl:param name="name"/>
+    <xsl:param name="style"/>
+    <xsl:param name="rPr"/>
+    <xsl:param name="pPr"/>
+    <xsl:variable name="value">
+      <xsl:choose>
+        <xsl:when test="$style"><xsl:call-template name="chain"><xsl:with-param name="style" select="$style"/><xsl:with-param name="name" select="$name"/></xsl:call-template></xsl:when>
+        <xsl:otherwise><xsl:call-template name="property"><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="pPr" select="$pPr"/><xsl:with-param name="name" select="$name"/></xsl:call-template></xsl:otherwise>
+      </xsl:choose>
+    </xsl:variable>
+    <xsl:if test="$value != ''"><xsl:attribute name="{$as}" namespace="urn:kyio:docx2html"><xsl:value-of select="$value"/></xsl:attribute></xsl:if>
+  </xsl:template>
+
+  <!-- The value of a property along a style's w:basedOn chain, at most ten styles deep. -->
+  <xsl:template name="chain">
+    <xsl:param name="style"/>
+    <xsl:param name="name"/>
+    <xsl:param name="depth" select="0"/>
+    <xsl:variable name="here">
+      <xsl:call-template name="property"><xsl:with-param name="rPr" select="$style/w:rPr"/><xsl:with-param name="pPr" select="$style/w:pPr"/><xsl:with-param name="name" select="$name"/></xsl:call-template>
+    </xsl:variable>
+    <xsl:choose>
+      <xsl:when test="$here != ''"><xsl:value-of select="$here"/></xsl:when>
+      <xsl:when test="$style/w:basedOn and $depth &lt; 10">
+        <xsl:call-template name="chain">
+          <xsl:with-param name="style" select="key('style', $style/w:basedOn/@w:val)[1]"/>
+          <xsl:with-param name="name" select="$name"/>
+          <xsl:with-param name="depth" select="$depth + 1"/>
+        </xsl:call-template>
+      </xsl:when>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- One property of run or paragraph properties, checked: '1' or '0' for on/off properties
+       and underline, a number for sizes, #rrggbb or 'auto' for colours, a CSS colour for
+       highlight and shading, a font name of the safe alphabet, a CSS alignment; '' when the
+       properties do not set it or set it to something that may not be written. -->
+  <xsl:template name="property">
+    <xsl:param name="rPr" select="/.."/>
+    <xsl:param name="pPr" select="/.."/>
+    <xsl:param name="name"/>
+    <xsl:variable name="element" select="$rPr/*[local-name() = $name] | $pPr/*[local-name() = $name][$name = 'jc' or $name = 'bidi']"/>
+    <xsl:choose>
+      <xsl:when test="$name = 'ascii' or $name = 'eastAsia' or $name = 'cs'">
+        <xsl:call-template name="font-of"><xsl:with-param name="fonts" select="$rPr/w:rFonts"/><xsl:with-param name="slot" select="$name"/></xsl:call-template>
+      </xsl:when>
+      <xsl:when test="$name = 'highlight'">
+        <xsl:variable name="highlight"><xsl:call-template name="highlight-colour"><xsl:with-param name="name" select="$element/@w:val"/></xsl:call-template></xsl:variable>
+        <xsl:choose>
+          <xsl:when test="$highlight != ''"><xsl:value-of select="$highlight"/></xsl:when>
+          <xsl:when test="$rPr/w:shd/@w:fill and $rPr/w:shd/@w:fill != 'auto'">
+            <xsl:call-template name="safe-colour"><xsl:with-param name="value" select="$rPr/w:shd/@w:fill"/></xsl:call-template>
+          </xsl:when>
+        </xsl:choose>
+      </xsl:when>
+      <xsl:when test="not($element)"/>
+      <xsl:when test="$name = 'u'">
+        <xsl:value-of select="number(not($element/@w:val = 'none'))"/>
+      </xsl:when>
+      <xsl:when test="$name = 'sz' or $name = 'szCs'">
+        <xsl:if test="number($element/@w:val) &gt; 0 and number($element/@w:val) &lt; 4000"><xsl:value-of select="number($element/@w:val)"/></xsl:if>
+      </xsl:when>
+      <xsl:when test="$name = 'vertAlign'">
+        <xsl:if test="$element/@w:val = 'superscript' or $element/@w:val = 'subscript' or $element/@w:val = 'baseline'"><xsl:value-of select="$element/@w:val"/></xsl:if>
+      </xsl:when>
+      <xsl:when test="$name = 'color'">
+        <xsl:call-template name="run-colour"><xsl:with-param name="color" select="$element"/></xsl:call-template>
+      </xsl:when>
+      <xsl:when test="$name = 'jc'">
+        <xsl:variable name="jc" select="$element/@w:val"/>
+        <xsl:choose>
+          <xsl:when test="$jc = 'center'">center</xsl:when>
+          <xsl:when test="$jc = 'right' or $jc = 'end'">right</xsl:when>
+          <xsl:when test="$jc = 'both' or $jc = 'distribute' or $jc = 'thaiDistribute' or starts-with($jc, 'lowKashida')
+                          or starts-with($jc, 'mediumKashida') or starts-with($jc, 'highKashida')">justify</xsl:when>
+          <xsl:when test="$jc = 'left' or $jc = 'start'">left</xsl:when>
+        </xsl:choose>
+      </xsl:when>
+      <xsl:otherwise>
+        <xsl:value-of select="number(not($element/@w:val = '0' or $element/@w:val = 'false' or $element/@w:val = 'off'))"/>
+      </xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- The font of one script slot of w:rFonts: the theme's font where the slot names one,
+       else the font it names. -->
+  <xsl:template name="font-of">
+    <xsl:param name="fonts"/>
+    <xsl:param name="slot"/>
+    <xsl:variable name="themeName" select="$fonts/@*[local-name() = concat($slot, 'Theme') or ($slot = 'cs' and local-name() = 'cstheme')]"/>
+    <xsl:variable name="named" select="$fonts/@*[local-name() = $slot]"/>
+    <xsl:choose>
+      <xsl:when test="$themeName and /*/k:part[@scope = 'theme']">
+        <xsl:variable name="fontScheme" select="/*/k:part[@scope = 'theme']/a:theme/a:themeElements/a:fontScheme"/>
+        <xsl:variable name="scheme" select="$fontScheme/a:majorFont[starts-with($themeName, 'major')] | $fontScheme/a:minorFont[starts-with($themeName, 'minor')]"/>
+        <xsl:variable name="typeface">
+          <xsl:choose>
+            <xsl:when test="contains($themeName, 'EastAsia')"><xsl:value-of select="$scheme/a:ea/@typeface"/></xsl:when>
+            <xsl:when test="contains($themeName, 'Bidi')"><xsl:value-of select="$scheme/a:cs/@typeface"/></xsl:when>
+            <xsl:otherwise><xsl:value-of select="$scheme/a:latin/@typeface"/></xsl:otherwise>
+          </xsl:choose>
+        </xsl:variable>
+        <xsl:call-template name="safe-font"><xsl:with-param name="name" select="$typeface"/></xsl:call-template>
+      </xsl:when>
+      <xsl:when test="$named">
+        <xsl:call-template name="safe-font"><xsl:with-param name="name" select="$named"/></xsl:call-template>
+      </xsl:when>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- A colour of the theme's colour scheme, by the name w:themeColor gives it. -->
+  <xsl:template name="theme-colour">
+    <xsl:param name="name"/>
+    <xsl:variable name="scheme" select="/*/k:part[@scope = 'theme']/a:theme/a:themeElements/a:clrScheme"/>
+    <xsl:variable name="slot">
+      <xsl:choose>
+        <xsl:when test="$name = 'text1' or $name = 'dark1'">dk1</xsl:when>
+        <xsl:when test="$name = 'text2' or $name = 'dark2'">dk2</xsl:when>
+        <xsl:when test="$name = 'background1' or $name = 'light1'">lt1</xsl:when>
+        <xsl:when test="$name = 'background2' or $name = 'light2'">lt2</xsl:when>
+        <xsl:when test="$name = 'hyperlink'">hlink</xsl:when>
+        <xsl:when test="$name = 'followedHyperlink'">folHlink</xsl:when>
+        <xsl:otherwise><xsl:value-of select="$name"/></xsl:otherwise>
+      </xsl:choose>
+    </xsl:variable>
+    <xsl:variable name="colour" select="$scheme/*[local-name() = $slot]"/>
+    <xsl:value-of select="$colour/a:srgbClr/@val | $colour/a:sysClr/@lastClr"/>
+  </xsl:template>
+
+  <!-- A run colour: w:val when it is one, else the theme colour with its tint or shade. -->
+  <xsl:template name="run-colour">
+    <xsl:param name="color"/>
+    <xsl:choose>
+      <xsl:when test="$color/@w:val = 'auto'">auto</xsl:when>
+      <xsl:when test="string-length($color/@w:val) = 6 and translate($color/@w:val, $hex, '') = ''">
+        <xsl:value-of select="concat('#', translate($color/@w:val, $lower, $upper))"/>
+      </xsl:when>
+      <xsl:when test="$color/@w:themeColor">
+        <xsl:variable name="base"><xsl:call-template name="theme-colour"><xsl:with-param name="name" select="$color/@w:themeColor"/></xsl:call-template></xsl:variable>
+        <xsl:if test="string-length($base) = 6 and translate($base, $hex, '') = ''">
+          <xsl:variable name="tint"><xsl:call-template name="hex-byte"><xsl:with-param name="pair" select="$color/@w:themeTint"/></xsl:call-template></xsl:variable>
+          <xsl:variable name="shade"><xsl:call-template name="hex-byte"><xsl:with-param name="pair" select="$color/@w:themeShade"/></xsl:call-template></xsl:variable>
+          <xsl:text>#</xsl:text>
+          <xsl:call-template name="tinted"><xsl:with-param name="pair" select="substring($base, 1, 2)"/><xsl:with-param name="tint" select="$tint"/><xsl:with-param name="shade" select="$shade"/></xsl:call-template>
+          <xsl:call-template name="tinted"><xsl:with-param name="pair" select="substring($base, 3, 2)"/><xsl:with-param name="tint" select="$tint"/><xsl:with-param name="shade" select="$shade"/></xsl:call-template>
+          <xsl:call-template name="tinted"><xsl:with-param name="pair" select="substring($base, 5, 2)"/><xsl:with-param name="tint" select="$tint"/><xsl:with-param name="shade" select="$shade"/></xsl:call-template>
+        </xsl:if>
+      </xsl:when>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- Two hex digits as a number, 255 when they are not two hex digits. -->
+  <xsl:template name="hex-byte">
+    <xsl:param name="pair"/>
+    <xsl:variable name="digitsUpper" select="'0123456789ABCDEF'"/>
+    <xsl:variable name="p" select="translate($pair, $lower, $upper)"/>
+    <xsl:choose>
+      <xsl:when test="string-length($p) = 2 and translate($p, $digitsUpper, '') = ''">
+        <xsl:value-of select="string-length(substring-before($digitsUpper, substring($p, 1, 1))) * 16
+                              + string-length(substring-before($digitsUpper, substring($p, 2, 1)))"/>
+      </xsl:when>
+      <xsl:otherwise>255</xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- One colour component lightened by a tint and darkened by a shade, as two hex digits. -->
+  <xsl:template name="tinted">
+    <xsl:param name="pair"/>
+    <xsl:param name="tint"/>
+    <xsl:param name="shade"/>
+    <xsl:variable name="digitsUpper" select="'0123456789ABCDEF'"/>
+    <xsl:variable name="value"><xsl:call-template name="hex-byte"><xsl:with-param name="pair" select="$pair"/></xsl:call-template></xsl:variable>
+    <xsl:variable name="lightened" select="$value * $tint div 255 + 255 * (1 - $tint div 255)"/>
+    <xsl:variable name="result" select="round($lightened * $shade div 255)"/>
+    <xsl:value-of select="concat(substring($digitsUpper, floor($result div 16) + 1, 1), substring($digitsUpper, $result mod 16 + 1, 1))"/>
+  </xsl:template>
+
+  <xsl:template name="highlight-colour">
+    <xsl:param name="name"/>
+    <xsl:choose>
+      <xsl:when test="$name = 'black'">#000000</xsl:when>
+      <xsl:when test="$name = 'blue'">#0000FF</xsl:when>
+      <xsl:when test="$name = 'cyan'">#00FFFF</xsl:when>
+      <xsl:when test="$name = 'green'">#00FF00</xsl:when>
+      <xsl:when test="$name = 'magenta'">#FF00FF</xsl:when>
+      <xsl:when test="$name = 'red'">#FF0000</xsl:when>
+      <xsl:when test="$name = 'yellow'">#FFFF00</xsl:when>
+      <xsl:when test="$name = 'white'">#FFFFFF</xsl:when>
+      <xsl:when test="$name = 'darkBlue'">#000080</xsl:when>
+      <xsl:when test="$name = 'darkCyan'">#008080</xsl:when>
+      <xsl:when test="$name = 'darkGreen'">#008000</xsl:when>
+      <xsl:when test="$name = 'darkMagenta'">#800080</xsl:when>
+      <xsl:when test="$name = 'darkRed'">#800000</xsl:when>
+      <xsl:when test="$name = 'darkYellow'">#808000</xsl:when>
+      <xsl:when test="$name = 'darkGray'">#808080</xsl:when>
+      <xsl:when test="$name = 'lightGray'">#C0C0C0</xsl:when>
+      <xsl:when test="$name = 'none'">none</xsl:when>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- ===== Values that may reach the page ===== -->
+
+  <xsl:variable name="controls" select="'&#x9;&#xA;&#xD;&#x7F;&#x80;&#x81;&#x82;&#x83;&#x84;&#x85;&#x86;&#x87;&#x88;&#x89;&#x8A;&#x8B;&#x8C;&#x8D;&#x8E;&#x8F;&#x90;&#x91;&#x92;&#x93;&#x94;&#x95;&#x96;&#x97;&#x98;&#x99;&#x9A;&#x9B;&#x9C;&#x9D;&#x9E;&#x9F;'"/>
+  <!-- Printable ASCII and the whitespace XML allows, the frequent first: translate() looks each
+       character up from the start of this string. -->
+  <xsl:variable name="ascii" select="concat(' etaoinsrhldcumfpgwybvkxjqz', 'ETAOINSRHLDCUMFPGWYBVKXJQZ', '0123456789.,-()/:;&quot;!?=&amp;_%+*#@$[]{}&lt;&gt;|\^`~', &quot;'&quot;, '&#x9;&#xA;&#xD;')"/>
+
+  <!-- A link target as it is when it may be written: http:, https:, mailto: and ftp: URLs, a
+       #bookmark, a relative path without a scheme; '' for anything else and for anything
+       holding a control character. -->
+  <xsl:template name="safe-link">
+    <xsl:param name="url"/>
+    <xsl:variable name="beforeColon" select="substring-before($url, ':')"/>
+    <xsl:variable name="scheme" select="translate($beforeColon, $upper, $lower)"/>
+    <xsl:choose>
+      <xsl:when test="normalize-space($url) = '' or translate($url, $controls, '') != $url"/>
+      <xsl:when test="starts-with($url, '#')"><xsl:value-of select="$url"/></xsl:when>
+      <xsl:when test="not(contains($url, ':')) or contains($beforeColon, '/') or contains($beforeColon, '?') or contains($beforeColon, '#')">
+        <xsl:value-of select="$url"/>
+      </xsl:when>
+      <xsl:when test="$scheme = 'http' or $scheme = 'https' or $scheme = 'mailto' or $scheme = 'ftp'"><xsl:value-of select="$url"/></xsl:when>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- A picture source: a path inside the package, relative to the main part. -->
+  <xsl:template name="safe-picture">
+    <xsl:param name="target"/>
+    <xsl:if test="normalize-space($target) != '' and not(contains($target, ':')) and not(starts-with($target, '/'))
+                  and not(starts-with($target, '\')) and translate($target, $controls, '') = $target">
+      <xsl:value-of select="$target"/>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- A font name of letters, digits, spaces and -_,. (letters outside ASCII included), at
+       most 64 characters; '' otherwise. -->
+  <xsl:template name="safe-font">
+    <xsl:param name="name"/>
+    <xsl:variable name="rest" select="translate($name, concat($upper, $lower, $digits, ' -_,.'), '')"/>
+    <xsl:if test="normalize-space($name) != '' and string-length($name) &lt;= 64 and translate($rest, $ascii, '') = $rest">
+      <xsl:value-of select="normalize-space($name)"/>
+    </xsl:if>
+  </xsl:template>
+
+  <xsl:template name="safe-colour">
+    <xsl:param name="value"/>
+    <xsl:if test="string-length($value) = 6 and translate($value, $hex, '') = ''">
+      <xsl:value-of select="concat('#', translate($value, $lower, $upper))"/>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- ===== Pass 3: indexes ===== -->
+
+  <!-- Index entries (k:e, found by their key k) hold ranks that xsl:for-each hands out. The
+       ranks of a set of siblings numbered 1, 2, ... turn into groups: along a container, the
+       block number minus the rank among some of its blocks stays the same exactly while those
+       blocks follow one another, so it names each unbroken stretch of them. -->
+  <xsl:template match="k:marked" mode="pass">
+    <xsl:variable name="indexed">
+      <k:indexed>
+        <!-- The index first: a processor that keeps every tree of a transformation in one
+             store (Xalan) would otherwise also find the copy below in the keys. -->
+        <k:index>
+          <xsl:for-each select="k:part/descendant::*[@k:c][w:p/@k:l]">
+            <xsl:call-template name="list-groups"><xsl:with-param name="items" select="w:p[@k:l]"/></xsl:call-template>
+          </xsl:for-each>
+          <xsl:call-template name="list-counters"/>
+          <xsl:call-template name="merge-ranks"/>
+          <xsl:call-template name="first-notes"/>
+          <xsl:if test="k:part/descendant::w:r[@k:href]">
+            <xsl:call-template name="field-ranks"><xsl:with-param name="runs" select="k:part/descendant::w:r"/></xsl:call-template>
+          </xsl:if>
+        </k:index>
+        <xsl:copy-of select="*"/>
+      </k:indexed>
+    </xsl:variable>
+    <xsl:call-template name="next-pass"><xsl:with-param name="tree" select="$indexed"/></xsl:call-template>
+  </xsl:template>
+
+  <!-- For each level L from -1 on: the unbroken stretches of a container's list items deeper
+       than L. At -1 they are the lists; at L, the items nested under one item of level L
+       (or the deeper items that open a stretch). Entries: "g CONTAINER L GROUP" lists the
+       members, "G ITEM L" gives an item's group. -->
+  <xsl:template name="list-groups">
+    <xsl:param name="items"/>
+    <xsl:param name="level" select="-1"/>
+    <xsl:variable name="deeper" select="$items[@k:l &gt; $level]"/>
+    <xsl:if test="$deeper">
+      <xsl:variable name="container" select="@k:id"/>
+      <xsl:for-each select="$deeper">
+        <xsl:variable name="group" select="@k:p - position()"/>
+        <k:e k="{concat('g ', $container, ' ', $level, ' ', $group)}" r="{@k:id}"/>
+        <k:e k="{concat('G ', @k:id, ' ', $level)}" v="{$group}"/>
+      </xsl:for-each>
+      <xsl:call-template name="list-groups">
+        <xsl:with-param name="items" select="$deeper"/>
+        <xsl:with-param name="level" select="$level + 1"/>
+      </xsl:call-template>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- Numbering counters, per abstract numbering A and level L, in document order:
+       "y ITEM" the item's rank among the items of A at L; "z L ITEM" its rank among the items
+       of A at L or above; "x A L K" the K-th item of A above L, which restarts L;
+       "o ITEM" its rank among the items of its numId at L, where the numId restarts L. -->
+  <xsl:template name="list-counters">
+    <xsl:if test="key('itemsOfAbstract', 'none')">
+      <xsl:call-template name="level-counters"><xsl:with-param name="abstract" select="'none'"/></xsl:call-template>
+    </xsl:if>
+    <xsl:for-each select="k:part[@scope = 'numbering']/w:numbering/w:abstractNum">
+      <xsl:if test="key('itemsOfAbstract', @w:abstractNumId)">
+        <xsl:call-template name="level-counters"><xsl:with-param name="abstract" select="string(@w:abstractNumId)"/></xsl:call-template>
+      </xsl:if>
+    </xsl:for-each>
+    <xsl:for-each select="k:part[@scope = 'numbering']/w:numbering/w:num/w:lvlOverride[w:startOverride]">
+      <xsl:for-each select="key('itemsOfNumLevel', concat(../@w:numId, ' ', @w:ilvl))">
+        <k:e k="{concat('o ', @k:id)}" v="{position()}"/>
+      </xsl:for-each>
+    </xsl:for-each>
+  </xsl:template>
+
+  <xsl:template name="level-counters">
+    <xsl:param name="abstract"/>
+    <xsl:param name="level" select="0"/>
+    <xsl:if test="$level &lt;= 8">
+      <xsl:if test="key('itemsOfAbstractLevel', concat($abstract, ' ', $level))">
+        <xsl:for-each select="key('itemsOfAbstractLevel', concat($abstract, ' ', $level))">
+          <k:e k="{concat('y ', @k:id)}" v="{position()}"/>
+        </xsl:for-each>
+        <xsl:for-each select="key('itemsOfAbstract', $abstract)[@k:l &lt;= $level]">
+          <k:e k="{concat('z ', $level, ' ', @k:id)}" v="{position()}"/>
+        </xsl:for-each>
+        <xsl:for-each select="key('itemsOfAbstract', $abstract)[@k:l &lt; $level]">
+          <k:e k="{concat('x ', $abstract, ' ', $level, ' ', position())}" r="{@k:id}"/>
+        </xsl:for-each>
+      </xsl:if>
+      <xsl:call-template name="level-counters">
+        <xsl:with-param name="abstract" select="$abstract"/>
+        <xsl:with-param name="level" select="$level + 1"/>
+      </xsl:call-template>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- "first footnote" and "first endnote": the smallest id of a note that is not a separator. -->
+  <xsl:template name="first-notes">
+    <xsl:for-each select="k:part[@scope = 'footnotes']/w:footnotes/w:footnote[not(@w:type) or @w:type = 'normal']">
+      <xsl:sort select="@w:id" data-type="number"/>
+      <xsl:if test="position() = 1"><k:e k="first footnote" v="{@w:id}"/></xsl:if>
+    </xsl:for-each>
+    <xsl:for-each select="k:part[@scope = 'endnotes']/w:endnotes/w:endnote[not(@w:type) or @w:type = 'normal']">
+      <xsl:sort select="@w:id" data-type="number"/>
+      <xsl:if test="position() = 1"><k:e k="first endnote" v="{@w:id}"/></xsl:if>
+    </xsl:for-each>
+  </xsl:template>
+
+  <!-- Vertical merges: per table and grid column, the cells that do not continue a merge,
+       ranked: "m TABLE COLUMN RANK" gives the row of the RANK-th, "M CELL" a cell's rank. A
+       merge ends at the next such cell. -->
+  <xsl:template name="merge-ranks">
+    <xsl:for-each select="k:part/descendant::w:tbl[w:tr/w:tc/@k:vm]">
+      <xsl:variable name="table" select="@k:id"/>
+      <xsl:variable name="grid" select="w:tblGrid/w:gridCol[position() &lt;= 256]"/>
+      <xsl:for-each select="$grid | w:tr[1][not($grid)]/w:tc[position() &lt;= 256]">
+        <xsl:variable name="column" select="position()"/>
+        <xsl:for-each select="key('openCells', concat($table, ' ', $column))">
+          <k:e k="{concat('m ', $table, ' ', $column, ' ', position())}" v="{../@k:p}"/>
+          <k:e k="{concat('M ', @k:id)}" v="{position()}"/>
+        </xsl:for-each>
+      </xsl:for-each>
+    </xsl:for-each>
+  </xsl:template>
+
+  <!-- Fields, over all runs in document order: "r RUN" a run's rank; "bb"/"nb" its rank among
+       the begin marks or among the other runs, "ee"/"ne" the same for end marks. From them
+       come the counts of begins and ends before a run, and its depth in fields. -->
+  <xsl:template name="field-ranks">
+    <xsl:param name="runs"/>
+    <k:e k="fields" v="1"/>
+    <xsl:for-each select="$runs"><k:e k="{concat('r ', @k:id)}" v="{position()}"/></xsl:for-each>
+    <xsl:for-each select="$runs[@k:f = 'b']"><k:e k="{concat('bb ', @k:id)}" v="{position()}"/></xsl:for-each>
+    <xsl:for-each select="$runs[not(@k:f = 'b')]"><k:e k="{concat('nb ', @k:id)}" v="{position()}"/></xsl:for-each>
+    <xsl:for-each select="$runs[@k:f = 'e']"><k:e k="{concat('ee ', @k:id)}" v="{position()}"/></xsl:for-each>
+    <xsl:for-each select="$runs[not(@k:f = 'e')]"><k:e k="{concat('ne ', @k:id)}" v="{position()}"/></xsl:for-each>
+  </xsl:template>
+
+  <!-- ===== Pass 4: fields by depth ===== -->
+
+  <!-- For each depth D: "F D I" is the I-th field that opens at depth D (its begin mark);
+       "t RUN D" tells which field at depth D a deeper run belongs to; "s D I" and "e D I"
+       are that field's separate and end marks. Without field links there is nothing to do. -->
+  <xsl:template match="k:indexed" mode="pass">
+    <xsl:choose>
+      <xsl:when test="key('entry', 'fields')">
+        <xsl:variable name="linked">
+          <k:linked>
+            <k:index>
+              <xsl:call-template name="field-depths"><xsl:with-param name="runs" select="k:part/descendant::w:r"/></xsl:call-template>
+            </k:index>
+            <xsl:copy-of select="*"/>
+          </k:linked>
+        </xsl:variable>
+        <xsl:call-template name="next-pass"><xsl:with-param name="tree" select="$linked"/></xsl:call-template>
+      </xsl:when>
+      <xsl:otherwise><xsl:apply-templates select="." mode="page"/></xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <xsl:template match="k:linked" mode="pass">
+    <xsl:apply-templates select="." mode="page"/>
+  </xsl:template>
+
+  <!-- Counts of begin and end marks before a run, and its depth (open fields around it). -->
+  <xsl:template name="field-depths">
+    <xsl:param name="runs"/>
+    <xsl:param name="depth" select="0"/>
+    <!-- Before a begin mark: its rank among begins less one, and the ends before it. -->
+    <xsl:variable name="opening" select="$runs[@k:f = 'b'][sum(key('entry', concat('bb ', @k:id))/@v) - 1 - sum(key('entry', concat('r ', @k:id))/@v)
+                                                           + sum(key('entry', concat('ne ', @k:id))/@v) = $depth]"/>
+    <xsl:if test="$opening and $depth &lt; 8">
+      <xsl:for-each select="$opening"><k:e k="{concat('F ', $depth, ' ', position())}" r="{@k:id}"/></xsl:for-each>
+      <!-- "t RUN D": the run's rank among the runs that are not such begins; the rank of the
+           run less it counts the begins before the run, the field at depth D around it. -->
+      <xsl:for-each select="$runs[not(@k:f = 'b') or sum(key('entry', concat('bb ', @k:id))/@v) - 1 - sum(key('entry', concat('r ', @k:id))/@v)
+                                                       + sum(key('entry', concat('ne ', @k:id))/@v) != $depth]">
+        <k:e k="{concat('t ', @k:id, ' ', $depth)}" v="{position()}"/>
+        <xsl:if test="@k:f = 's' or @k:f = 'e'">
+          <xsl:variable name="rank" select="key('entry', concat('r ', @k:id))/@v"/>
+          <xsl:variable name="runDepth"><xsl:call-template name="depth-before"><xsl:with-param name="rank" select="$rank"/></xsl:call-template></xsl:variable>
+          <xsl:if test="$runDepth = $depth + 1">
+            <xsl:if test="@k:f = 's'"><k:e k="{concat('s ', $depth, ' ', $rank - position())}" v="{$rank}"/></xsl:if>
+            <xsl:if test="@k:f = 'e'"><k:e k="{concat('e ', $depth, ' ', $rank - position())}" r="{@k:id}"/></xsl:if>
+          </xsl:if>
+        </xsl:if>
+      </xsl:for-each>
+      <xsl:call-template name="field-depths">
+        <xsl:with-param name="runs" select="$runs"/>
+        <xsl:with-param name="depth" select="$depth + 1"/>
+      </xsl:call-template>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- ===== The page ===== -->
+
+  <xsl:template match="k:indexed | k:linked" mode="page">
+    <xsl:apply-templates select="k:part[@scope = 'main']/*" mode="page"/>
+  </xsl:template>
+
+  <xsl:key name="paragraphsOfStyle" match="w:p[@k:ps]" use="@k:ps"/>
+
   <xsl:template match="*" mode="page">
+    <xsl:variable name="defaults" select="/*/k:part[@scope = 'styles']/w:styles/k:defaults"/>
     <html>
       <head>
-        <meta http-equiv="Content-Type" content="text/html; charset=UTF-8"/>
         <title>
-          <xsl:value-of select="w:body/w:p[translate(w:pPr/w:pStyle/@w:val, $upper, $lower) = 'title'][1]"/>
+          <xsl:for-each select="(w:body/w:p[@k:h = 'title'] | w:body/w:p[not(@k:h)][translate(w:pPr/w:pStyle/@w:val, $upper, $lower) = 'title'])[1]/descendant::w:t">
+            <xsl:value-of select="."/>
+          </xsl:for-each>
         </title>
         <style type="text/css">
-          body { font-family: Arial, sans-serif; }
-          table { border-collapse: collapse; }
-          td, th { border: 1px solid #808080; padding: 2pt 4pt; vertical-align: top; }
-          p.empty { margin: 0; }
-          div.textbox { border: 1px solid #C0C0C0; margin: 4pt 0; padding: 2pt 4pt; }
-          .footnotes, .endnotes { font-size: smaller; }
+          <xsl:text>body { font-family: </xsl:text>
+          <xsl:call-template name="css-font"><xsl:with-param name="name" select="string($defaults/@k:fa)"/><xsl:with-param name="otherwise" select="'Times New Roman'"/></xsl:call-template>
+          <xsl:text>; font-size: </xsl:text>
+          <xsl:call-template name="points"><xsl:with-param name="half" select="$defaults/@k:sz"/></xsl:call-template>
+          <xsl:if test="starts-with($defaults/@k:color, '#')"><xsl:value-of select="concat('; color: ', $defaults/@k:color)"/></xsl:if>
+          <xsl:text> }&#10;</xsl:text>
+          <xsl:text>table { border-collapse: collapse; }&#10;</xsl:text>
+          <xsl:text>td, th { border: 1px solid #808080; padding: 2pt 4pt; vertical-align: top; }&#10;</xsl:text>
+          <xsl:text>th { font-weight: normal; text-align: left; }&#10;</xsl:text>
+          <xsl:text>a:link, a:visited { color: </xsl:text>
+          <xsl:value-of select="concat(substring('#000000', 1, 7 * not(starts-with($defaults/@k:color, '#'))), substring($defaults/@k:color, 1, 7 * starts-with($defaults/@k:color, '#')))"/>
+          <xsl:text>; text-decoration: none; }&#10;</xsl:text>
+          <xsl:text>div.textbox { border: 1px solid #C0C0C0; margin: 4pt 0; padding: 2pt 4pt; }&#10;</xsl:text>
+          <xsl:for-each select="/*/k:part[@scope = 'styles']/w:styles/w:style[@w:type = 'paragraph' or not(@w:type)][key('paragraphsOfStyle', @w:styleId)]">
+            <xsl:value-of select="concat('.', @k:cls, ' { ')"/>
+            <xsl:call-template name="class-css"><xsl:with-param name="defaults" select="$defaults"/></xsl:call-template>
+            <xsl:text>}&#10;</xsl:text>
+          </xsl:for-each>
         </style>
       </head>
       <body>
         <xsl:choose>
           <xsl:when test="self::w:document">
-            <xsl:call-template name="blocks"><xsl:with-param name="container" select="w:body"/></xsl:call-template>
+            <xsl:for-each select="w:body"><xsl:call-template name="blocks"/></xsl:for-each>
             <xsl:call-template name="note-texts">
-              <xsl:with-param name="notes" select="$footnotesPart/w:footnote[not(@w:type) or @w:type = 'normal']"/>
+              <xsl:with-param name="notes" select="/*/k:part[@scope = 'footnotes']/w:footnotes/w:footnote[not(@w:type) or @w:type = 'normal']"/>
               <xsl:with-param name="kind" select="'footnote'"/>
-              <xsl:with-param name="first" select="$firstFootnoteId"/>
             </xsl:call-template>
             <xsl:call-template name="note-texts">
-              <xsl:with-param name="notes" select="$endnotesPart/w:endnote[not(@w:type) or @w:type = 'normal']"/>
+              <xsl:with-param name="notes" select="/*/k:part[@scope = 'endnotes']/w:endnotes/w:endnote[not(@w:type) or @w:type = 'normal']"/>
               <xsl:with-param name="kind" select="'endnote'"/>
-              <xsl:with-param name="first" select="$firstEndnoteId"/>
             </xsl:call-template>
           </xsl:when>
           <xsl:otherwise>
             <p>This document cannot be shown: it is not a WordprocessingML main part this
-              converter can read (Strict OOXML needs a processor with exsl:node-set).</p>
+              converter can read.</p>
           </xsl:otherwise>
         </xsl:choose>
       </body>
     </html>
   </xsl:template>
 
+  <!-- A paragraph style's class: what its chain sets over the document defaults. Size,
+       weight and slant are always set, so that headings show their style's, not the
+       browser's. -->
+  <xsl:template name="class-css">
+    <xsl:param name="defaults"/>
+    <xsl:if test="@k:fa">
+      <xsl:text>font-family: </xsl:text>
+      <xsl:call-template name="css-font"><xsl:with-param name="name" select="string(@k:fa)"/></xsl:call-template>
+      <xsl:text>; </xsl:text>
+    </xsl:if>
+    <xsl:text>font-size: </xsl:text>
+    <xsl:call-template name="points"><xsl:with-param name="half" select="(@k:sz | $defaults/@k:sz)[1]"/></xsl:call-template>
+    <xsl:text>; font-weight: </xsl:text>
+    <xsl:value-of select="substring('normalbold', 1 + 6 * ((number($defaults/@k:b = '1') + number(@k:b = '1')) mod 2), 6 - 2 * ((number($defaults/@k:b = '1') + number(@k:b = '1')) mod 2))"/>
+    <xsl:text>; font-style: </xsl:text>
+    <xsl:value-of select="substring('normalitalic', 1 + 6 * ((number($defaults/@k:i = '1') + number(@k:i = '1')) mod 2), 6)"/>
+    <xsl:text>; </xsl:text>
+    <xsl:if test="starts-with(@k:color, '#')"><xsl:value-of select="concat('color: ', @k:color, '; ')"/></xsl:if>
+    <xsl:if test="(number($defaults/@k:caps = '1') + number(@k:caps = '1')) mod 2 = 1">text-transform: uppercase; </xsl:if>
+    <xsl:if test="(number($defaults/@k:sc = '1') + number(@k:sc = '1')) mod 2 = 1">font-variant: small-caps; </xsl:if>
+    <xsl:if test="@k:u = '1'">text-decoration: underline; </xsl:if>
+    <xsl:if test="@k:jc"><xsl:value-of select="concat('text-align: ', @k:jc, '; ')"/></xsl:if>
+  </xsl:template>
+
+  <!-- A CSS font-family: the font, quoted, and a generic family after it. -->
+  <xsl:template name="css-font">
+    <xsl:param name="name"/>
+    <xsl:param name="otherwise" select="''"/>
+    <xsl:variable name="font" select="concat($name, substring($otherwise, 1, string-length($otherwise) * ($name = '')))"/>
+    <xsl:variable name="lowerFont" select="translate($font, $upper, $lower)"/>
+    <xsl:if test="$font != ''"><xsl:value-of select="concat(&quot;'&quot;, $font, &quot;', &quot;)"/></xsl:if>
+    <xsl:choose>
+      <xsl:when test="contains($lowerFont, 'courier') or contains($lowerFont, 'consolas') or contains($lowerFont, 'mono')
+                      or contains($lowerFont, 'console')">monospace</xsl:when>
+      <xsl:when test="contains($lowerFont, 'sans') or contains($lowerFont, 'arial') or contains($lowerFont, 'calibri')
+                      or contains($lowerFont, 'helvetica') or contains($lowerFont, 'verdana') or contains($lowerFont, 'tahoma')
+                      or contains($lowerFont, 'segoe') or contains($lowerFont, 'gothic')">sans-serif</xsl:when>
+      <xsl:otherwise>serif</xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- Half-points as points, 10pt when not given. -->
+  <xsl:template name="points">
+    <xsl:param name="half"/>
+    <xsl:choose>
+      <xsl:when test="number($half) &gt; 0"><xsl:value-of select="concat($half div 2, 'pt')"/></xsl:when>
+      <xsl:otherwise>10pt</xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
   <!-- Parts that carry no content of their own. -->
-  <xsl:template match="w:pPr | w:rPr | w:tblPr | w:trPr | w:tcPr | w:tblGrid | w:sectPr
+  <xsl:template match="w:pPr | w:rPr | w:tblPr | w:trPr | w:tcPr | w:tblGrid | w:sectPr | w:tblPrEx
                        | w:instrText | w:delText | w:del | w:moveFrom | w:fldChar
                        | w:bookmarkEnd | w:proofErr | w:lastRenderedPageBreak | w:footnoteRef
                        | w:endnoteRef | w:annotationRef | w:separator | w:continuationSeparator
                        | w:commentRangeStart | w:commentRangeEnd | w:commentReference
-                       | w:sdtPr | w:sdtEndPr | w:permStart | w:permEnd"/>
+                       | w:sdtPr | w:sdtEndPr | w:permStart | w:permEnd | k:marks | k:index | k:e"/>
 
   <!-- ===== Blocks ===== -->
 
-  <!-- The block children of a container (the body, a cell, a text box, a note), in order. A
-       run of list paragraphs becomes nested lists: each paragraph compares its numbering with
-       the block before it, so that the work grows linearly with the run's length, and writes
-       the tags that close and open lists as text, since a list spans several paragraphs. -->
+  <!-- The blocks of a container (the body, a cell, a text box, a note), in order. A list
+       item that follows no list item opens the lists of its stretch of items. -->
   <xsl:template name="blocks">
-    <xsl:param name="container"/>
-    <xsl:for-each select="$container/*">
+    <xsl:for-each select="*">
       <xsl:choose>
-        <xsl:when test="self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara">
-          <xsl:variable name="here"><xsl:call-template name="numbering-of"/></xsl:variable>
-          <!-- Marks between blocks (bookmarks, permissions) do not interrupt a list. -->
-          <xsl:variable name="previous" select="preceding-sibling::*[1]"/>
-          <xsl:variable name="block" select="($previous[self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara]
-                                              | $previous[not(self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara)]/preceding-sibling::*[1])[1]"/>
-          <xsl:variable name="before">
-            <xsl:for-each select="$block"><xsl:call-template name="numbering-of"/></xsl:for-each>
-          </xsl:variable>
-          <xsl:call-template name="list-tags">
-            <xsl:with-param name="before" select="$before"/>
-            <xsl:with-param name="beforeNode" select="$block"/>
-            <xsl:with-param name="here" select="$here"/>
+        <xsl:when test="not(@k:l)"><xsl:apply-templates select="."/></xsl:when>
+        <xsl:when test="not(preceding-sibling::*[1]/@k:l)">
+          <xsl:call-template name="list">
+            <xsl:with-param name="members" select="key('node', key('entry', concat('g ', ../@k:id, ' -1 ', key('entry', concat('G ', @k:id, ' -1'))/@v))/@r)"/>
+            <xsl:with-param name="level" select="0"/>
           </xsl:call-template>
-          <xsl:choose>
-            <xsl:when test="$here != ''"><xsl:call-template name="paragraph-content"/></xsl:when>
-            <xsl:otherwise><xsl:apply-templates select="."/></xsl:otherwise>
-          </xsl:choose>
         </xsl:when>
-        <xsl:otherwise><xsl:apply-templates select="."/></xsl:otherwise>
       </xsl:choose>
-    </xsl:for-each>
-    <xsl:for-each select="$container/*[self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara][last()]">
-      <xsl:variable name="last"><xsl:call-template name="numbering-of"/></xsl:variable>
-      <xsl:if test="$last != ''">
-        <xsl:call-template name="list-tags"><xsl:with-param name="before" select="$last"/><xsl:with-param name="beforeNode" select="."/><xsl:with-param name="here" select="''"/></xsl:call-template>
-      </xsl:if>
     </xsl:for-each>
   </xsl:template>
 
-  <!-- Block-level wrappers hand their children on as blocks of their own. -->
-  <xsl:template match="w:sdt | w:customXml | w:ins | w:moveTo">
+  <!-- Block-level wrappers show their blocks; inline ones their content. -->
+  <xsl:template match="w:sdt | w:customXml | w:ins | w:moveTo | w:smartTag | w:bdo | w:dir">
+    <xsl:param name="inLink" select="false()"/>
     <xsl:choose>
-      <xsl:when test="parent::w:body or parent::w:tc or parent::w:txbxContent or parent::w:footnote
-                      or parent::w:endnote or parent::w:sdtContent or parent::w:customXml">
-        <xsl:call-template name="blocks"><xsl:with-param name="container" select="w:sdtContent | self::w:customXml | self::w:ins | self::w:moveTo"/></xsl:call-template>
-      </xsl:when>
-      <xsl:otherwise><xsl:apply-templates select="w:sdtContent/* | self::w:customXml/* | self::w:ins/* | self::w:moveTo/*"/></xsl:otherwise>
+      <xsl:when test="@k:c"><xsl:apply-templates select="k:marks/*"/><xsl:call-template name="blocks"/></xsl:when>
+      <xsl:when test="w:sdtContent[@k:c]"><xsl:apply-templates select="k:marks/*"/><xsl:for-each select="w:sdtContent"><xsl:call-template name="blocks"/></xsl:for-each></xsl:when>
+      <xsl:otherwise>
+        <xsl:apply-templates select="*[not(self::k:marks)] | w:sdtContent/*"><xsl:with-param name="inLink" select="$inLink"/></xsl:apply-templates>
+      </xsl:otherwise>
     </xsl:choose>
+  </xsl:template>
+  <xsl:template match="w:sdtContent">
+    <xsl:param name="inLink" select="false()"/>
+    <xsl:apply-templates select="*"><xsl:with-param name="inLink" select="$inLink"/></xsl:apply-templates>
   </xsl:template>
 
   <xsl:template match="w:p">
-    <xsl:variable name="heading"><xsl:call-template name="heading-level"/></xsl:variable>
+    <xsl:variable name="heading" select="string(@k:h)"/>
     <xsl:variable name="element">
       <xsl:choose>
         <xsl:when test="$heading = 'title'">h1</xsl:when>
@@ -235,35 +1227,42 @@
       </xsl:choose>
     </xsl:variable>
     <xsl:element name="{$element}">
-      <xsl:if test="$heading = 'title'"><xsl:attribute name="class">title</xsl:attribute></xsl:if>
-      <xsl:call-template name="paragraph-attributes"/>
-      <xsl:apply-templates/>
-      <xsl:if test="not(.//w:t[string-length(.) &gt; 0] | .//w:drawing | .//w:pict | .//w:sym | .//w:tab | .//m:t | .//w:object)">
-        <xsl:text>&#160;</xsl:text>
-      </xsl:if>
+      <xsl:call-template name="paragraph-attributes"><xsl:with-param name="title" select="$heading = 'title'"/></xsl:call-template>
+      <xsl:call-template name="paragraph-content"/>
+      <xsl:call-template name="empty-mark"/>
     </xsl:element>
     <xsl:call-template name="text-boxes"/>
   </xsl:template>
 
-  <!-- A list paragraph's content, inside the <li> that the list tags opened. -->
-  <xsl:template name="paragraph-content">
-    <xsl:apply-templates/>
-    <xsl:call-template name="text-boxes"/>
+  <!-- An empty paragraph keeps its line. -->
+  <xsl:template name="empty-mark">
+    <xsl:if test="not(descendant::w:t[string-length(.) &gt; 0] | descendant::w:drawing | descendant::w:pict | descendant::w:sym
+                      | descendant::w:tab | descendant::m:t | descendant::w:object)">
+      <xsl:text>&#160;</xsl:text>
+    </xsl:if>
   </xsl:template>
 
+  <xsl:template name="paragraph-content">
+    <xsl:apply-templates select="k:marks/*"/>
+    <xsl:call-template name="inline"/>
+  </xsl:template>
+
+  <!-- The class of the paragraph's style, and what the paragraph sets itself: alignment and
+       right-to-left direction. -->
   <xsl:template name="paragraph-attributes">
-    <xsl:variable name="jc" select="w:pPr/w:jc/@w:val"/>
-    <xsl:variable name="align">
-      <xsl:choose>
-        <xsl:when test="$jc = 'center'">center</xsl:when>
-        <xsl:when test="$jc = 'right' or $jc = 'end'">right</xsl:when>
-        <xsl:when test="$jc = 'both' or $jc = 'distribute'">justify</xsl:when>
-      </xsl:choose>
-    </xsl:variable>
-    <xsl:if test="$align != ''">
-      <xsl:attribute name="style">text-align: <xsl:value-of select="$align"/></xsl:attribute>
+    <xsl:param name="title" select="false()"/>
+    <xsl:variable name="style" select="key('style', @k:ps)"/>
+    <xsl:if test="$style/@k:cls or $title">
+      <xsl:attribute name="class">
+        <xsl:value-of select="normalize-space(concat(substring('title', 1, 5 * $title), ' ', $style/@k:cls))"/>
+      </xsl:attribute>
     </xsl:if>
-    <xsl:if test="w:pPr/w:bidi[not(@w:val) or @w:val = '1' or @w:val = 'true' or @w:val = 'on']">
+    <xsl:variable name="align"><xsl:call-template name="property"><xsl:with-param name="pPr" select="w:pPr"/><xsl:with-param name="name" select="'jc'"/></xsl:call-template></xsl:variable>
+    <xsl:if test="$align != '' and $align != string($style/@k:jc)">
+      <xsl:attribute name="style"><xsl:value-of select="concat('text-align: ', $align)"/></xsl:attribute>
+    </xsl:if>
+    <xsl:variable name="bidi"><xsl:call-template name="property"><xsl:with-param name="pPr" select="w:pPr"/><xsl:with-param name="name" select="'bidi'"/></xsl:call-template></xsl:variable>
+    <xsl:if test="$bidi = '1' or ($bidi = '' and $style/@k:bidi = '1')">
       <xsl:attribute name="dir">rtl</xsl:attribute>
     </xsl:if>
   </xsl:template>
@@ -271,10 +1270,8 @@
   <!-- A text box's paragraphs follow the paragraph that anchors it; of content written twice
        for older readers only the first choice counts. -->
   <xsl:template name="text-boxes">
-    <xsl:for-each select=".//w:txbxContent[not(ancestor::mc:Fallback)][not(ancestor::w:txbxContent)]">
-      <div class="textbox">
-        <xsl:call-template name="blocks"><xsl:with-param name="container" select="."/></xsl:call-template>
-      </div>
+    <xsl:for-each select="descendant::w:txbxContent[not(ancestor::mc:Fallback)][not(ancestor::w:txbxContent)]">
+      <div class="textbox"><xsl:call-template name="blocks"/></div>
     </xsl:for-each>
   </xsl:template>
 
@@ -285,329 +1282,451 @@
     </xsl:if>
   </xsl:template>
 
-  <!-- ===== Headings ===== -->
-
-  <!-- 1 to 6, 'title' or '': by the name of the paragraph's style ("heading 1", "Title"), which
-       stays English when the id is localised, or of the style it is based on, or by the
-       style's outline level. -->
-  <xsl:template name="heading-level">
-    <xsl:variable name="id" select="w:pPr/w:pStyle/@w:val"/>
-    <xsl:choose>
-      <xsl:when test="not($id)"/>
-      <xsl:when test="$stylesPart">
-        <xsl:for-each select="$stylesPart">
-          <xsl:variable name="style" select="key('style', $id)"/>
-          <xsl:variable name="name" select="translate($style/w:name/@w:val, $upper, $lower)"/>
-          <xsl:variable name="parent" select="translate(key('style', $style/w:basedOn/@w:val)/w:name/@w:val, $upper, $lower)"/>
-          <xsl:variable name="outline" select="$style/w:pPr/w:outlineLvl/@w:val"/>
-          <xsl:choose>
-            <xsl:when test="$name = 'title'">title</xsl:when>
-            <xsl:when test="starts-with($name, 'heading ') and contains('123456', substring($name, 9)) and string-length($name) = 9">
-              <xsl:value-of select="substring($name, 9)"/>
-            </xsl:when>
-            <xsl:when test="starts-with($parent, 'heading ') and contains('123456', substring($parent, 9)) and string-length($parent) = 9">
-              <xsl:value-of select="substring($parent, 9)"/>
-            </xsl:when>
-            <xsl:when test="$outline &gt;= 0 and $outline &lt;= 5 and not(starts-with($name, 'toc'))">
-              <xsl:value-of select="$outline + 1"/>
-            </xsl:when>
-          </xsl:choose>
-        </xsl:for-each>
-      </xsl:when>
-      <xsl:otherwise>
-        <xsl:variable name="style" select="translate($id, $upper, $lower)"/>
-        <xsl:choose>
-          <xsl:when test="$style = 'title'">title</xsl:when>
-          <xsl:when test="string-length($style) = 8 and starts-with($style, 'heading') and contains('123456', substring($style, 8))">
-            <xsl:value-of select="substring($style, 8)"/>
-          </xsl:when>
-        </xsl:choose>
-      </xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
-
   <!-- ===== Lists ===== -->
 
-  <!-- For a list paragraph 'abstract:level:numId:', where the numbering comes from the
-       paragraph or from its style (and the style that one is based on); '' for any other
-       block, for numId 0 and for headings, which stay headings. -->
-  <xsl:template name="numbering-of">
-    <xsl:if test="self::w:p">
-      <xsl:variable name="direct" select="w:pPr/w:numPr"/>
-      <xsl:variable name="styleId" select="w:pPr/w:pStyle/@w:val"/>
-      <xsl:variable name="fromStyle">
-        <xsl:if test="not($direct/w:numId) and $styleId and $stylesPart">
-          <xsl:for-each select="$stylesPart">
-            <xsl:variable name="style" select="key('style', $styleId)"/>
-            <xsl:variable name="numPr" select="($style/w:pPr/w:numPr | key('style', $style/w:basedOn/@w:val)/w:pPr/w:numPr)[1]"/>
-            <xsl:if test="$numPr/w:numId"><xsl:value-of select="concat($numPr/w:numId/@w:val, ':', sum($numPr/w:ilvl/@w:val))"/></xsl:if>
-          </xsl:for-each>
-        </xsl:if>
-      </xsl:variable>
-      <xsl:variable name="numId">
-        <xsl:choose>
-          <xsl:when test="$direct/w:numId"><xsl:value-of select="$direct/w:numId/@w:val"/></xsl:when>
-          <xsl:otherwise><xsl:value-of select="substring-before($fromStyle, ':')"/></xsl:otherwise>
-        </xsl:choose>
-      </xsl:variable>
-      <xsl:if test="$numId != '' and $numId != '0'">
-        <xsl:variable name="heading"><xsl:call-template name="heading-level"/></xsl:variable>
-        <xsl:if test="$heading = ''">
-          <xsl:variable name="level">
-            <xsl:choose>
-              <xsl:when test="$direct/w:ilvl"><xsl:value-of select="number($direct/w:ilvl/@w:val)"/></xsl:when>
-              <xsl:when test="$fromStyle != ''"><xsl:value-of select="substring-after($fromStyle, ':')"/></xsl:when>
-              <xsl:otherwise>0</xsl:otherwise>
-            </xsl:choose>
-          </xsl:variable>
-          <xsl:variable name="abstract"><xsl:call-template name="abstract-of"><xsl:with-param name="numId" select="$numId"/></xsl:call-template></xsl:variable>
-          <xsl:value-of select="concat($abstract, ':', $level, ':', $numId, ':')"/>
-        </xsl:if>
-      </xsl:if>
+  <!-- The lists of $level: their items are the $members of that level, each holding the
+       lists of the deeper members after it; deeper members that come first sit in an item
+       without a mark. Items of one abstract numbering in a row make one list; where the
+       numbering changes, a new list begins (after 64 such changes the items stay in the last
+       list, each with its own mark). The deeper stretch after an item is found through the
+       index, so that the recursion follows the nesting, not the length of a list. -->
+  <xsl:template name="list">
+    <xsl:param name="members"/>
+    <xsl:param name="level"/>
+    <xsl:variable name="heads" select="$members[@k:l = $level]"/>
+    <xsl:variable name="starts">
+      <xsl:for-each select="$heads">
+        <xsl:variable name="before" select="preceding-sibling::*[1]"/>
+        <xsl:variable name="previous" select="$before[@k:l = $level]
+            | key('node', key('entry', concat('g ', ../@k:id, ' ', $level, ' ', key('entry', concat('G ', $before/@k:id, ' ', $level))/@v))[1]/@r)
+                /preceding-sibling::*[1][$before/@k:l &gt; $level]"/>
+        <xsl:if test="position() &gt; 1 and not($previous/@k:a = @k:a)"><xsl:value-of select="concat(@k:p, ' ')"/></xsl:if>
+      </xsl:for-each>
+    </xsl:variable>
+    <xsl:call-template name="list-segments">
+      <xsl:with-param name="members" select="$members"/>
+      <xsl:with-param name="heads" select="$heads"/>
+      <xsl:with-param name="level" select="$level"/>
+      <xsl:with-param name="starts" select="string($starts)"/>
+    </xsl:call-template>
+  </xsl:template>
+
+  <xsl:template name="list-segments">
+    <xsl:param name="members"/>
+    <xsl:param name="heads"/>
+    <xsl:param name="level"/>
+    <xsl:param name="starts"/>
+    <xsl:param name="segment" select="1"/>
+    <xsl:variable name="end" select="substring-before($starts, ' ')"/>
+    <xsl:variable name="last" select="$end = '' or $segment = 64"/>
+    <xsl:call-template name="list-element">
+      <xsl:with-param name="first" select="$members[1][$segment = 1] | $heads[1][$segment &gt; 1]"/>
+      <xsl:with-param name="heads" select="$heads[$last or @k:p &lt; $end]"/>
+      <xsl:with-param name="level" select="$level"/>
+    </xsl:call-template>
+    <xsl:if test="not($last)">
+      <xsl:call-template name="list-segments">
+        <xsl:with-param name="members" select="$members"/>
+        <xsl:with-param name="heads" select="$heads[@k:p &gt;= $end]"/>
+        <xsl:with-param name="level" select="$level"/>
+        <xsl:with-param name="starts" select="substring-after($starts, ' ')"/>
+        <xsl:with-param name="segment" select="$segment + 1"/>
+      </xsl:call-template>
     </xsl:if>
   </xsl:template>
 
-  <!-- The abstract numbering behind a numId, following a numStyleLink to the numbering that
-       its style names; 'none' without a numbering part. -->
-  <xsl:template name="abstract-of">
-    <xsl:param name="numId"/>
-    <xsl:choose>
-      <xsl:when test="$numberingPart">
-        <xsl:for-each select="$numberingPart">
-          <xsl:variable name="abstract" select="key('abstract', key('num', $numId)/w:abstractNumId/@w:val)"/>
-          <xsl:variable name="link" select="$abstract/w:numStyleLink/@w:val"/>
+  <!-- One list element: its kind and start from its first member, its items from $heads. -->
+  <xsl:template name="list-element">
+    <xsl:param name="first"/>
+    <xsl:param name="heads"/>
+    <xsl:param name="level"/>
+    <xsl:variable name="kind"><xsl:call-template name="list-kind"><xsl:with-param name="item" select="$first[1]"/><xsl:with-param name="level" select="$level"/></xsl:call-template></xsl:variable>
+    <xsl:variable name="element" select="substring-before($kind, ' ')"/>
+    <xsl:element name="{$element}">
+      <xsl:variable name="type" select="substring-before(substring-after($kind, ' '), ' ')"/>
+      <xsl:if test="$element = 'ol' and $type != '-'"><xsl:attribute name="type"><xsl:value-of select="$type"/></xsl:attribute></xsl:if>
+      <xsl:if test="$type = 'none'"><xsl:attribute name="style">list-style-type: none</xsl:attribute></xsl:if>
+      <xsl:if test="$element = 'ol'">
+        <xsl:variable name="start">
           <xsl:choose>
-            <xsl:when test="$link and $stylesPart">
-              <xsl:variable name="linkedNum">
-                <xsl:for-each select="$stylesPart"><xsl:value-of select="key('style', $link)/w:pPr/w:numPr/w:numId/@w:val"/></xsl:for-each>
-              </xsl:variable>
-              <xsl:variable name="linked" select="key('num', $linkedNum)/w:abstractNumId/@w:val"/>
-              <xsl:choose>
-                <xsl:when test="$linked"><xsl:value-of select="$linked"/></xsl:when>
-                <xsl:otherwise><xsl:value-of select="$abstract/@w:abstractNumId"/></xsl:otherwise>
-              </xsl:choose>
-            </xsl:when>
-            <xsl:when test="$abstract"><xsl:value-of select="$abstract/@w:abstractNumId"/></xsl:when>
-            <xsl:otherwise>none</xsl:otherwise>
+            <xsl:when test="$first/@k:l = $level"><xsl:for-each select="$first[1]"><xsl:call-template name="item-number"/></xsl:for-each></xsl:when>
+            <xsl:otherwise><xsl:call-template name="level-start"><xsl:with-param name="item" select="$first[1]"/><xsl:with-param name="level" select="$level"/></xsl:call-template></xsl:otherwise>
+          </xsl:choose>
+        </xsl:variable>
+        <xsl:if test="$start != 1"><xsl:attribute name="start"><xsl:value-of select="$start"/></xsl:attribute></xsl:if>
+      </xsl:if>
+      <xsl:if test="$first/@k:l &gt; $level">
+        <li style="list-style-type: none">
+          <xsl:call-template name="list">
+            <xsl:with-param name="members" select="key('node', key('entry', concat('g ', $first/../@k:id, ' ', $level, ' ', key('entry', concat('G ', $first/@k:id, ' ', $level))/@v))/@r)"/>
+            <xsl:with-param name="level" select="$level + 1"/>
+          </xsl:call-template>
+        </li>
+      </xsl:if>
+      <xsl:for-each select="$heads">
+        <li>
+          <xsl:call-template name="paragraph-attributes"/>
+          <xsl:if test="position() &gt; 1 or $first/@k:l &gt; $level">
+            <xsl:call-template name="item-mark"><xsl:with-param name="listKind" select="$kind"/><xsl:with-param name="level" select="$level"/></xsl:call-template>
+          </xsl:if>
+          <xsl:call-template name="paragraph-content"/>
+          <xsl:call-template name="empty-mark"/>
+          <xsl:call-template name="text-boxes"/>
+          <xsl:variable name="next" select="following-sibling::*[1][@k:l &gt; $level]"/>
+          <xsl:if test="$next">
+            <xsl:call-template name="list">
+              <xsl:with-param name="members" select="key('node', key('entry', concat('g ', ../@k:id, ' ', $level, ' ', key('entry', concat('G ', $next/@k:id, ' ', $level))/@v))/@r)"/>
+              <xsl:with-param name="level" select="$level + 1"/>
+            </xsl:call-template>
+          </xsl:if>
+        </li>
+      </xsl:for-each>
+    </xsl:element>
+  </xsl:template>
+
+  <!-- 'ol TYPE ' or 'ul TYPE ' for an item's numbering at a level: HTML's list types for
+       Word's number formats ('-' for decimal and the rest), 'none' for lists without marks. -->
+  <xsl:template name="list-kind">
+    <xsl:param name="item"/>
+    <xsl:param name="level"/>
+    <xsl:variable name="format" select="key('abstract', $item/@k:a)/w:lvl[@w:ilvl = $level]/w:numFmt/@w:val"/>
+    <xsl:choose>
+      <xsl:when test="not($format) or $format = 'bullet'">ul - </xsl:when>
+      <xsl:when test="$format = 'none'">ul none </xsl:when>
+      <xsl:when test="$format = 'lowerLetter'">ol a </xsl:when>
+      <xsl:when test="$format = 'upperLetter'">ol A </xsl:when>
+      <xsl:when test="$format = 'lowerRoman'">ol i </xsl:when>
+      <xsl:when test="$format = 'upperRoman'">ol I </xsl:when>
+      <xsl:otherwise>ol - </xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- An item whose numbering differs from its list's, or that restarts it, says so. -->
+  <xsl:template name="item-mark">
+    <xsl:param name="listKind"/>
+    <xsl:param name="level"/>
+    <xsl:variable name="kind"><xsl:call-template name="list-kind"><xsl:with-param name="item" select="."/><xsl:with-param name="level" select="$level"/></xsl:call-template></xsl:variable>
+    <xsl:variable name="restarts" select="key('num', @k:n)/w:lvlOverride[@w:ilvl = $level]/w:startOverride and key('entry', concat('o ', @k:id))/@v = 1"/>
+    <xsl:if test="$kind != $listKind">
+      <xsl:variable name="type" select="substring-before(substring-after($kind, ' '), ' ')"/>
+      <xsl:attribute name="style">
+        <xsl:text>list-style-type: </xsl:text>
+        <xsl:choose>
+          <xsl:when test="$type = 'none'">none</xsl:when>
+          <xsl:when test="starts-with($kind, 'ul')">disc</xsl:when>
+          <xsl:when test="$type = 'a'">lower-alpha</xsl:when>
+          <xsl:when test="$type = 'A'">upper-alpha</xsl:when>
+          <xsl:when test="$type = 'i'">lower-roman</xsl:when>
+          <xsl:when test="$type = 'I'">upper-roman</xsl:when>
+          <xsl:otherwise>decimal</xsl:otherwise>
+        </xsl:choose>
+      </xsl:attribute>
+    </xsl:if>
+    <xsl:if test="starts-with($kind, 'ol') and ($kind != $listKind or $restarts)">
+      <xsl:attribute name="value"><xsl:call-template name="item-number"/></xsl:attribute>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- The number Word shows on a list item, from the counters of the index: items of the
+       same abstract numbering and level count on across interruptions, an item of a
+       shallower level restarts them, a numId with a start override restarts at its first
+       item. -->
+  <xsl:template name="item-number">
+    <xsl:variable name="level" select="@k:l"/>
+    <xsl:variable name="base"><xsl:call-template name="level-start"><xsl:with-param name="item" select="."/><xsl:with-param name="level" select="$level"/></xsl:call-template></xsl:variable>
+    <xsl:variable name="override" select="key('num', @k:n)/w:lvlOverride[@w:ilvl = $level]/w:startOverride/@w:val"/>
+    <xsl:variable name="y" select="number(key('entry', concat('y ', @k:id))/@v)"/>
+    <xsl:variable name="resets" select="key('entry', concat('z ', $level, ' ', @k:id))/@v - $y"/>
+    <xsl:choose>
+      <xsl:when test="number($override) = number($override)"><xsl:value-of select="$override + key('entry', concat('o ', @k:id))/@v - 1"/></xsl:when>
+      <xsl:when test="$resets &gt; 0">
+        <xsl:variable name="reset" select="key('entry', concat('x ', @k:a, ' ', $level, ' ', $resets))/@r"/>
+        <xsl:value-of select="$base + $y - key('entry', concat('z ', $level, ' ', $reset))/@v + $resets - 1"/>
+      </xsl:when>
+      <xsl:when test="$y = $y"><xsl:value-of select="$base + $y - 1"/></xsl:when>
+      <xsl:otherwise><xsl:value-of select="$base"/></xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <xsl:template name="level-start">
+    <xsl:param name="item"/>
+    <xsl:param name="level"/>
+    <xsl:variable name="start" select="number(key('abstract', $item/@k:a)/w:lvl[@w:ilvl = $level]/w:start/@w:val)"/>
+    <xsl:choose>
+      <xsl:when test="$start = $start"><xsl:value-of select="$start"/></xsl:when>
+      <xsl:otherwise>1</xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- ===== Inline content and field links ===== -->
+
+  <!-- A paragraph's content. Where the document has field links, the children that lie in
+       one field link's result are written inside one a, from the first of them to the one
+       that holds the field's end mark, or to the paragraph's end when the field goes on. -->
+  <xsl:template name="inline">
+    <xsl:choose>
+      <xsl:when test="not(key('entry', 'fields') and self::w:p[descendant::w:r[@k:f] or sum(key('entry', concat('ne ', descendant::w:r[1]/@k:id))/@v) &gt; sum(key('entry', concat('nb ', descendant::w:r[1]/@k:id))/@v)])">
+        <xsl:apply-templates select="*[not(self::k:marks)]"/>
+      </xsl:when>
+      <xsl:otherwise>
+        <xsl:variable name="paragraph" select="."/>
+        <xsl:for-each select="*[not(self::k:marks or self::w:pPr)]">
+          <xsl:variable name="link"><xsl:call-template name="field-link"/></xsl:variable>
+          <xsl:choose>
+            <xsl:when test="$link = ''"><xsl:apply-templates select="."/></xsl:when>
+            <xsl:otherwise>
+              <xsl:variable name="before"><xsl:for-each select="preceding-sibling::*[1][not(self::k:marks or self::w:pPr)]"><xsl:call-template name="field-link"/></xsl:for-each></xsl:variable>
+              <xsl:if test="$before != $link">
+                <xsl:variable name="end" select="key('node', key('entry', concat('e ', substring-before($link, '|')))/@r)"/>
+                <xsl:variable name="endChild" select="$end[generate-id(ancestor::w:p[1]) = generate-id($paragraph)]/ancestor-or-self::*[@k:sp][1]"/>
+                <xsl:variable name="last" select="($endChild | $paragraph/*[last()][not($endChild)])/@k:sp"/>
+                <a href="{substring-after($link, '|')}">
+                  <xsl:call-template name="siblings">
+                    <xsl:with-param name="first" select="."/>
+                    <xsl:with-param name="count" select="$last - @k:sp + 1"/>
+                  </xsl:call-template>
+                </a>
+              </xsl:if>
+            </xsl:otherwise>
           </xsl:choose>
         </xsl:for-each>
-      </xsl:when>
-      <xsl:otherwise>none</xsl:otherwise>
+      </xsl:otherwise>
     </xsl:choose>
   </xsl:template>
 
-  <!-- The tags between two blocks, given the numbering of the block before ($before) and of
-       this one ($here): lists of the block before close down to the level they share with
-       this one, and this one's lists open from there. A deeper level nests whatever its
-       numbering; at the same level another numbering starts a new list. -->
-  <xsl:template name="list-tags">
-    <xsl:param name="before"/>
-    <xsl:param name="beforeNode"/>
-    <xsl:param name="here"/>
-    <xsl:variable name="beforeAbstract" select="substring-before($before, ':')"/>
-    <xsl:variable name="beforeLevel" select="number(substring-before(substring-after($before, ':'), ':'))"/>
-    <xsl:variable name="hereAbstract" select="substring-before($here, ':')"/>
-    <xsl:variable name="hereLevel" select="number(substring-before(substring-after($here, ':'), ':'))"/>
-    <!-- The level from which this block's lists open; -1 when it is no list item. -->
-    <xsl:variable name="keep">
+  <!-- $count siblings from $first on, inside a link; sixteen at a time, so that the
+       recursion stays shallow. -->
+  <xsl:template name="siblings">
+    <xsl:param name="first"/>
+    <xsl:param name="count"/>
+    <xsl:for-each select="($first | $first/following-sibling::*[1] | $first/following-sibling::*[2] | $first/following-sibling::*[3]
+                           | $first/following-sibling::*[4] | $first/following-sibling::*[5] | $first/following-sibling::*[6]
+                           | $first/following-sibling::*[7] | $first/following-sibling::*[8] | $first/following-sibling::*[9]
+                           | $first/following-sibling::*[10] | $first/following-sibling::*[11] | $first/following-sibling::*[12]
+                           | $first/following-sibling::*[13] | $first/following-sibling::*[14] | $first/following-sibling::*[15])[position() &lt;= $count]">
+      <xsl:apply-templates select="."><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates>
+    </xsl:for-each>
+    <xsl:if test="$count &gt; 16">
+      <xsl:call-template name="siblings">
+        <xsl:with-param name="first" select="$first/following-sibling::*[16]"/>
+        <xsl:with-param name="count" select="$count - 16"/>
+      </xsl:call-template>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- "FIELD|TARGET" of the outermost field link whose result holds a paragraph child: the
+       child's first run, or the first run of the next children (marks take the link of the
+       text they stand before); '' when there is none. -->
+  <xsl:template name="field-link">
+    <xsl:if test="not(self::w:pPr or self::k:marks)">
+      <xsl:variable name="run" select="(self::w:r | descendant::w:r[1] | following-sibling::*[1]/descendant-or-self::w:r[1]
+                                        | following-sibling::*[2]/descendant-or-self::w:r[1])[1]"/>
+      <xsl:for-each select="$run">
+        <xsl:variable name="rank" select="number(key('entry', concat('r ', @k:id))/@v)"/>
+        <xsl:variable name="depth"><xsl:call-template name="depth-before"><xsl:with-param name="rank" select="$rank"/></xsl:call-template></xsl:variable>
+        <xsl:call-template name="run-link"><xsl:with-param name="rank" select="$rank"/><xsl:with-param name="depth" select="$depth"/></xsl:call-template>
+      </xsl:for-each>
+    </xsl:if>
+  </xsl:template>
+
+  <!-- How many fields are open before a run: begins before it less ends before it. A run
+       that is neither ranks among the runs that are not begins (nb) and not ends (ne); the
+       difference of the two ranks is that count. A begin or end mark needs its own rank. -->
+  <xsl:template name="depth-before">
+    <xsl:param name="rank" select="key('entry', concat('r ', @k:id))/@v"/>
+    <xsl:choose>
+      <xsl:when test="@k:f = 'b'"><xsl:value-of select="key('entry', concat('bb ', @k:id))/@v - 1 - $rank + key('entry', concat('ne ', @k:id))/@v"/></xsl:when>
+      <xsl:when test="@k:f = 'e'"><xsl:value-of select="$rank - key('entry', concat('nb ', @k:id))/@v - key('entry', concat('ee ', @k:id))/@v + 1"/></xsl:when>
+      <xsl:otherwise><xsl:value-of select="key('entry', concat('ne ', @k:id))/@v - key('entry', concat('nb ', @k:id))/@v"/></xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <xsl:template name="run-link">
+    <xsl:param name="rank"/>
+    <xsl:param name="depth"/>
+    <xsl:param name="level" select="0"/>
+    <xsl:if test="$level &lt; $depth and $level &lt; 8">
+      <xsl:variable name="field" select="concat($level, ' ', $rank - key('entry', concat('t ', @k:id, ' ', $level))/@v)"/>
+      <xsl:variable name="target" select="key('node', key('entry', concat('F ', $field))/@r)/@k:href"/>
+      <xsl:variable name="separate" select="key('entry', concat('s ', $field))/@v"/>
       <xsl:choose>
-        <xsl:when test="$before = '' or $here = ''">0</xsl:when>
-        <xsl:when test="$hereLevel &gt; $beforeLevel"><xsl:value-of select="$beforeLevel + 1"/></xsl:when>
-        <xsl:when test="$beforeAbstract = $hereAbstract"><xsl:value-of select="$hereLevel"/></xsl:when>
-        <xsl:otherwise><xsl:value-of select="$hereLevel"/></xsl:otherwise>
-      </xsl:choose>
-    </xsl:variable>
-    <xsl:variable name="sharedAbstract">
-      <xsl:choose>
-        <xsl:when test="$before = '' or $here = '' or $hereLevel &gt; $beforeLevel"/>
-        <xsl:when test="$hereLevel = $beforeLevel or $beforeAbstract = $hereAbstract"><xsl:value-of select="$beforeAbstract"/></xsl:when>
+        <xsl:when test="$target != '' and $separate &lt; $rank"><xsl:value-of select="concat($field, '|', $target)"/></xsl:when>
         <xsl:otherwise>
-          <xsl:call-template name="open-list-abstract">
-            <xsl:with-param name="node" select="$beforeNode"/>
-            <xsl:with-param name="level" select="$hereLevel"/>
-            <xsl:with-param name="fallback" select="$beforeAbstract"/>
+          <xsl:call-template name="run-link">
+            <xsl:with-param name="rank" select="$rank"/>
+            <xsl:with-param name="depth" select="$depth"/>
+            <xsl:with-param name="level" select="$level + 1"/>
           </xsl:call-template>
         </xsl:otherwise>
       </xsl:choose>
-    </xsl:variable>
-    <xsl:variable name="continues" select="$sharedAbstract != '' and $sharedAbstract = $hereAbstract"/>
-    <xsl:if test="$before != ''">
-      <xsl:call-template name="close-lists">
-        <xsl:with-param name="abstract" select="$beforeAbstract"/>
-        <xsl:with-param name="node" select="$beforeNode"/>
-        <xsl:with-param name="innermost" select="$beforeLevel"/>
-        <xsl:with-param name="from" select="$beforeLevel"/>
-        <xsl:with-param name="to">
-          <xsl:choose>
-            <xsl:when test="$continues"><xsl:value-of select="$hereLevel + 1"/></xsl:when>
-            <xsl:otherwise><xsl:value-of select="$keep"/></xsl:otherwise>
-          </xsl:choose>
-        </xsl:with-param>
-      </xsl:call-template>
     </xsl:if>
-    <xsl:if test="$here != ''">
+  </xsl:template>
+
+  <!-- A simple field shows its result; a hyperlink or a cross-reference makes it a link. -->
+  <xsl:template match="w:fldSimple">
+    <xsl:param name="inLink" select="false()"/>
+    <xsl:variable name="href"><xsl:call-template name="field-target"><xsl:with-param name="instruction" select="@w:instr"/></xsl:call-template></xsl:variable>
+    <xsl:choose>
+      <xsl:when test="$href != '' and not($inLink)"><a href="{$href}"><xsl:apply-templates select="*"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></a></xsl:when>
+      <xsl:otherwise><xsl:apply-templates select="*"><xsl:with-param name="inLink" select="$inLink"/></xsl:apply-templates></xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <xsl:template match="w:hyperlink">
+    <xsl:param name="inLink" select="false()"/>
+    <xsl:variable name="id" select="@r:id"/>
+    <xsl:variable name="target">
+      <xsl:if test="$id"><xsl:value-of select="key('relationship', concat(ancestor::k:part/@scope, ' ', $id))/@Target"/></xsl:if>
+      <xsl:if test="@w:anchor">#<xsl:value-of select="@w:anchor"/></xsl:if>
+    </xsl:variable>
+    <xsl:variable name="href"><xsl:call-template name="safe-link"><xsl:with-param name="url" select="$target"/></xsl:call-template></xsl:variable>
+    <xsl:choose>
+      <xsl:when test="$href != '' and not($inLink)"><a href="{$href}"><xsl:apply-templates select="*"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></a></xsl:when>
+      <xsl:otherwise><xsl:apply-templates select="*"><xsl:with-param name="inLink" select="$inLink"/></xsl:apply-templates></xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- Content written twice for older readers: the first choice is enough. -->
+  <xsl:template match="mc:AlternateContent">
+    <xsl:param name="inLink" select="false()"/>
+    <xsl:apply-templates select="mc:Choice[1]/*"><xsl:with-param name="inLink" select="$inLink"/></xsl:apply-templates>
+  </xsl:template>
+
+  <!-- ===== Runs ===== -->
+
+  <!-- A run's formatting as a word processor resolves it: the document defaults, then the
+       paragraph's style, then the run's character style, then the run's own properties.
+       On/off properties in the styles toggle what comes before them; the run's own set
+       their value. What differs from the paragraph's class is written: CSS where it turns a
+       property off or sets a value, b, i, u and s where it turns one on, sup and sub. -->
+  <xsl:template match="w:r">
+    <xsl:param name="inLink" select="false()"/>
+    <xsl:variable name="rPr" select="w:rPr"/>
+    <xsl:variable name="d" select="/*/k:part[@scope = 'styles']/w:styles/k:defaults"/>
+    <xsl:variable name="p" select="key('style', ancestor::w:p[1]/@k:ps)"/>
+    <xsl:variable name="named" select="key('style', $rPr/w:rStyle/@w:val)[@w:type = 'character']"/>
+    <xsl:variable name="c" select="$named | key('defaultStyle', 'character')[not($named)]"/>
+    <xsl:variable name="hidden" select="number(($rPr/w:vanish and not($rPr/w:vanish[@w:val = '0' or @w:val = 'false' or @w:val = 'off'])) or (not($rPr/w:vanish) and (number($d/@k:vanish = '1') + number($p/@k:vanish = '1') + number($c/@k:vanish = '1')) mod 2 = 1))"/>
+    <xsl:if test="$hidden = 0">
+      <!-- Which of the three fonts applies: by the first character outside ASCII. -->
+      <xsl:variable name="outsideAscii" select="substring(translate(w:t, $ascii, ''), 1, 1)"/>
+      <xsl:variable name="latin" select="$outsideAscii = '' or contains($westernCharacters, $outsideAscii)"/>
+      <xsl:variable name="cs" select="not($latin) and contains($complexCharacters, $outsideAscii)"/>
+      <!-- What the paragraph's class already gives. -->
+      <xsl:variable name="classBold" select="(number($d/@k:b = '1') + number($p/@k:b = '1')) mod 2"/>
+      <xsl:variable name="classItalic" select="(number($d/@k:i = '1') + number($p/@k:i = '1')) mod 2"/>
+      <xsl:variable name="classCaps" select="(number($d/@k:caps = '1') + number($p/@k:caps = '1')) mod 2"/>
+      <xsl:variable name="classSmallCaps" select="(number($d/@k:sc = '1') + number($p/@k:sc = '1')) mod 2"/>
+      <xsl:variable name="classSize" select="number($p/@k:sz | $d/@k:sz[not($p/@k:sz)])"/>
+      <xsl:variable name="classFont" select="string($p/@k:fa | $d/@k:fa[not($p/@k:fa)])"/>
+      <xsl:variable name="classColour" select="string($p/@k:color | $d/@k:color[not($p/@k:color)])"/>
+      <!-- On/off properties: the run's own value, else the styles' toggles. -->
+      <xsl:variable name="bold" select="number(($rPr/w:b and not($rPr/w:b[@w:val = '0' or @w:val = 'false' or @w:val = 'off'])) or (not($rPr/w:b) and ($classBold + number($c/@k:b = '1')) mod 2 = 1)) * number(not($cs)) + number(($rPr/w:bCs and not($rPr/w:bCs[@w:val = '0' or @w:val = 'false' or @w:val = 'off'])) or (not($rPr/w:bCs) and (number($d/@k:bcs = '1') + number($p/@k:bcs = '1') + number($c/@k:bcs = '1')) mod 2 = 1)) * number($cs)"/>
+      <xsl:variable name="italic" select="number(($rPr/w:i and not($rPr/w:i[@w:val = '0' or @w:val = 'false' or @w:val = 'off'])) or (not($rPr/w:i) and ($classItalic + number($c/@k:i = '1')) mod 2 = 1)) * number(not($cs)) + number(($rPr/w:iCs and not($rPr/w:iCs[@w:val = '0' or @w:val = 'false' or @w:val = 'off'])) or (not($rPr/w:iCs) and (number($d/@k:ics = '1') + number($p/@k:ics = '1') + number($c/@k:ics = '1')) mod 2 = 1)) * number($cs)"/>
+      <xsl:variable name="caps" select="number(($rPr/w:caps and not($rPr/w:caps[@w:val = '0' or @w:val = 'false' or @w:val = 'off'])) or (not($rPr/w:caps) and ($classCaps + number($c/@k:caps = '1')) mod 2 = 1))"/>
+      <xsl:variable name="smallCaps" select="number(($rPr/w:smallCaps and not($rPr/w:smallCaps[@w:val = '0' or @w:val = 'false' or @w:val = 'off'])) or (not($rPr/w:smallCaps) and ($classSmallCaps + number($c/@k:sc = '1')) mod 2 = 1))"/>
+      <xsl:variable name="strike" select="number(($rPr/w:strike and not($rPr/w:strike[@w:val = '0' or @w:val = 'false' or @w:val = 'off'])) or (not($rPr/w:strike) and (number($d/@k:st = '1') + number($p/@k:st = '1') + number($c/@k:st = '1')) mod 2 = 1)) + number(($rPr/w:dstrike and not($rPr/w:dstrike[@w:val = '0' or @w:val = 'false' or @w:val = 'off'])) or (not($rPr/w:dstrike) and (number($d/@k:dst = '1') + number($p/@k:dst = '1') + number($c/@k:dst = '1')) mod 2 = 1))"/>
+      <!-- The others: the run's own value, else the character style's, else the paragraph
+           style's, else the document default. -->
+      <xsl:variable name="underline" select="number(($rPr/w:u and not($rPr/w:u/@w:val = 'none')) or (not($rPr/w:u) and string($c/@k:u | $p/@k:u[not($c/@k:u)] | $d/@k:u[not($c/@k:u or $p/@k:u)]) = '1'))"/>
+      <xsl:variable name="position" select="string($rPr/w:vertAlign/@w:val | ($c/@k:va | $p/@k:va[not($c/@k:va)] | $d/@k:va[not($c/@k:va or $p/@k:va)])[not($rPr/w:vertAlign)])"/>
+      <xsl:variable name="size" select="number($rPr/w:sz[not($cs)]/@w:val | $rPr/w:szCs[$cs]/@w:val
+                                               | ($c/@k:sz | $p/@k:sz[not($c/@k:sz)] | $d/@k:sz[not($c/@k:sz or $p/@k:sz)])[not($cs or $rPr/w:sz)]
+                                               | ($c/@k:szcs | $p/@k:szcs[not($c/@k:szcs)] | $d/@k:szcs[not($c/@k:szcs or $p/@k:szcs)])[$cs and not($rPr/w:szCs)])"/>
+      <xsl:variable name="font">
+        <xsl:variable name="slot" select="concat(substring('ascii', 1, 5 * $latin), substring('eastAsia', 1, 8 * not($latin or $cs)), substring('cs', 1, 2 * $cs))"/>
+        <xsl:variable name="own">
+          <xsl:if test="$rPr/w:rFonts/@*[starts-with(local-name(), $slot)]">
+            <xsl:call-template name="font-of"><xsl:with-param name="fonts" select="$rPr/w:rFonts"/><xsl:with-param name="slot" select="$slot"/></xsl:call-template>
+          </xsl:if>
+        </xsl:variable>
+        <xsl:choose>
+          <xsl:when test="$own != ''"><xsl:value-of select="$own"/></xsl:when>
+          <xsl:when test="$latin"><xsl:value-of select="$c/@k:fa | $p/@k:fa[not($c/@k:fa)] | $d/@k:fa[not($c/@k:fa or $p/@k:fa)]"/></xsl:when>
+          <xsl:when test="$cs"><xsl:value-of select="$c/@k:fc | $p/@k:fc[not($c/@k:fc)] | $d/@k:fc[not($c/@k:fc or $p/@k:fc)]"/></xsl:when>
+          <xsl:otherwise><xsl:value-of select="$c/@k:fe | $p/@k:fe[not($c/@k:fe)] | $d/@k:fe[not($c/@k:fe or $p/@k:fe)]"/></xsl:otherwise>
+        </xsl:choose>
+      </xsl:variable>
+      <xsl:variable name="colour">
+        <xsl:choose>
+          <xsl:when test="$rPr/w:color"><xsl:call-template name="run-colour"><xsl:with-param name="color" select="$rPr/w:color"/></xsl:call-template></xsl:when>
+          <xsl:otherwise><xsl:value-of select="$c/@k:color | $p/@k:color[not($c/@k:color)] | $d/@k:color[not($c/@k:color or $p/@k:color)]"/></xsl:otherwise>
+        </xsl:choose>
+      </xsl:variable>
+      <xsl:variable name="highlight">
+        <xsl:choose>
+          <xsl:when test="$rPr/w:highlight or $rPr/w:shd"><xsl:call-template name="property"><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="name" select="'highlight'"/></xsl:call-template></xsl:when>
+          <xsl:otherwise><xsl:value-of select="$c/@k:hl | $p/@k:hl[not($c/@k:hl)] | $d/@k:hl[not($c/@k:hl or $p/@k:hl)]"/></xsl:otherwise>
+        </xsl:choose>
+      </xsl:variable>
+      <xsl:variable name="css">
+        <xsl:if test="$font != '' and $font != $classFont">
+          <xsl:text>font-family: </xsl:text>
+          <xsl:call-template name="css-font"><xsl:with-param name="name" select="$font"/></xsl:call-template>
+          <xsl:text>; </xsl:text>
+        </xsl:if>
+        <xsl:if test="number($size) &gt; 0 and number($size) != $classSize and not(number($size) = 20 and not($classSize = $classSize))">
+          <xsl:value-of select="concat('font-size: ', $size div 2, 'pt; ')"/>
+        </xsl:if>
+        <xsl:if test="starts-with($colour, '#') and $colour != $classColour"><xsl:value-of select="concat('color: ', $colour, '; ')"/></xsl:if>
+        <xsl:if test="$colour = 'auto' and starts-with($classColour, '#')">color: #000000; </xsl:if>
+        <xsl:if test="starts-with($highlight, '#')"><xsl:value-of select="concat('background-color: ', $highlight, '; ')"/></xsl:if>
+        <xsl:if test="$bold = 0 and $classBold = 1">font-weight: normal; </xsl:if>
+        <xsl:if test="$italic = 0 and $classItalic = 1">font-style: normal; </xsl:if>
+        <xsl:if test="$caps = 1 and $classCaps = 0">text-transform: uppercase; </xsl:if>
+        <xsl:if test="$caps = 0 and $classCaps = 1">text-transform: none; </xsl:if>
+        <xsl:if test="$smallCaps = 1 and $classSmallCaps = 0">font-variant: small-caps; </xsl:if>
+        <xsl:if test="$smallCaps = 0 and $classSmallCaps = 1">font-variant: normal; </xsl:if>
+      </xsl:variable>
+      <xsl:variable name="noteMark" select="(w:footnoteReference | w:endnoteReference) and $position != 'superscript'"/>
+      <xsl:variable name="tags" select="concat(substring('b ', 1, 2 * ($bold = 1 and $classBold = 0)),
+                                               substring('i ', 1, 2 * ($italic = 1 and $classItalic = 0)),
+                                               substring('u ', 1, 2 * ($underline = 1 and not($p/@k:u = '1'))),
+                                               substring('s ', 1, 2 * ($strike &gt; 0)),
+                                               substring('sup ', 1, 4 * ($position = 'superscript' or $noteMark)),
+                                               substring('sub ', 1, 4 * ($position = 'subscript')))"/>
       <xsl:choose>
-        <xsl:when test="$continues">
-          <xsl:value-of select="'&lt;/li&gt;&lt;li&gt;'" disable-output-escaping="yes"/>
+        <xsl:when test="$css != ''">
+          <span style="{normalize-space($css)}">
+            <xsl:call-template name="wrap"><xsl:with-param name="tags" select="$tags"/><xsl:with-param name="inLink" select="$inLink"/></xsl:call-template>
+          </span>
         </xsl:when>
         <xsl:otherwise>
-          <xsl:call-template name="open-lists">
-            <xsl:with-param name="abstract" select="$hereAbstract"/>
-            <xsl:with-param name="numId" select="substring-before(substring-after(substring-after($here, ':'), ':'), ':')"/>
-            <xsl:with-param name="from" select="$keep"/>
-            <xsl:with-param name="to" select="$hereLevel"/>
-          </xsl:call-template>
+          <xsl:call-template name="wrap"><xsl:with-param name="tags" select="$tags"/><xsl:with-param name="inLink" select="$inLink"/></xsl:call-template>
         </xsl:otherwise>
       </xsl:choose>
     </xsl:if>
   </xsl:template>
 
-  <!-- Closes the lists of levels $from down to $to, each with its item. The innermost list
-       has the numbering of the item before; a list further out was opened by the last item at
-       its level, whose numbering gives its element. Levels are at most 8. -->
-  <xsl:template name="close-lists">
-    <xsl:param name="abstract"/>
-    <xsl:param name="node"/>
-    <xsl:param name="innermost"/>
-    <xsl:param name="from"/>
-    <xsl:param name="to"/>
-    <xsl:if test="$from &gt;= $to">
-      <xsl:variable name="levelAbstract">
-        <xsl:choose>
-          <xsl:when test="$from = $innermost"><xsl:value-of select="$abstract"/></xsl:when>
-          <xsl:otherwise>
-            <xsl:call-template name="open-list-abstract">
-              <xsl:with-param name="node" select="$node"/>
-              <xsl:with-param name="level" select="$from"/>
-              <xsl:with-param name="fallback" select="$abstract"/>
-            </xsl:call-template>
-          </xsl:otherwise>
-        </xsl:choose>
-      </xsl:variable>
-      <xsl:variable name="kind"><xsl:call-template name="list-kind"><xsl:with-param name="abstract" select="$levelAbstract"/><xsl:with-param name="level" select="$from"/></xsl:call-template></xsl:variable>
-      <xsl:value-of select="concat('&lt;/li&gt;&lt;/', substring-before($kind, ':'), '&gt;')" disable-output-escaping="yes"/>
-      <xsl:call-template name="close-lists">
-        <xsl:with-param name="abstract" select="$abstract"/>
-        <xsl:with-param name="node" select="$node"/>
-        <xsl:with-param name="innermost" select="$innermost"/>
-        <xsl:with-param name="from" select="$from - 1"/>
-        <xsl:with-param name="to" select="$to"/>
-      </xsl:call-template>
-    </xsl:if>
-  </xsl:template>
-
-  <!-- The numbering of the list open at $level around the list item $node, which sits deeper:
-       the list holds the last item at $level before $node, or, where a shallower item or
-       another block comes first, it was opened by the item after that. -->
-  <xsl:template name="open-list-abstract">
-    <xsl:param name="node"/>
-    <xsl:param name="level"/>
-    <xsl:param name="fallback"/>
-    <xsl:variable name="stop" select="$node/preceding-sibling::*[not(self::w:p/w:pPr/w:numPr/w:numId) or sum(w:pPr/w:numPr/w:ilvl/@w:val) &lt;= $level][1]"/>
-    <xsl:variable name="stopNumbering"><xsl:for-each select="$stop"><xsl:call-template name="numbering-of"/></xsl:for-each></xsl:variable>
-    <xsl:variable name="stopLevel" select="number(substring-before(substring-after($stopNumbering, ':'), ':'))"/>
-    <xsl:variable name="opener" select="($stop/following-sibling::*[1] | $node/../*[1][not($stop)])[1]"/>
-    <xsl:variable name="openerNumbering"><xsl:for-each select="$opener"><xsl:call-template name="numbering-of"/></xsl:for-each></xsl:variable>
+  <!-- The run's content inside the elements named in $tags, the first outermost. -->
+  <xsl:template name="wrap">
+    <xsl:param name="tags"/>
+    <xsl:param name="inLink"/>
     <xsl:choose>
-      <xsl:when test="$stopNumbering != '' and $stopLevel = $level"><xsl:value-of select="substring-before($stopNumbering, ':')"/></xsl:when>
-      <xsl:when test="($stopNumbering = '' or $stopLevel &lt; $level) and $openerNumbering != ''"><xsl:value-of select="substring-before($openerNumbering, ':')"/></xsl:when>
-      <xsl:otherwise><xsl:value-of select="$fallback"/></xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
-
-  <!-- Opens the lists of levels $from to $to, each with an item; the items of the levels
-       between hold only the deeper list. -->
-  <xsl:template name="open-lists">
-    <xsl:param name="abstract"/>
-    <xsl:param name="numId"/>
-    <xsl:param name="from"/>
-    <xsl:param name="to"/>
-    <xsl:if test="$from &lt;= $to">
-      <xsl:variable name="kind"><xsl:call-template name="list-kind"><xsl:with-param name="abstract" select="$abstract"/><xsl:with-param name="level" select="$from"/></xsl:call-template></xsl:variable>
-      <xsl:variable name="element" select="substring-before($kind, ':')"/>
-      <xsl:variable name="type" select="substring-before(substring-after($kind, ':'), ':')"/>
-      <xsl:variable name="start">
-        <xsl:if test="$element = 'ol'">
-          <xsl:call-template name="list-start">
-            <xsl:with-param name="abstract" select="$abstract"/>
-            <xsl:with-param name="numId" select="$numId"/>
-            <xsl:with-param name="level" select="$from"/>
-            <xsl:with-param name="lvlStart" select="substring-after(substring-after($kind, ':'), ':')"/>
-            <xsl:with-param name="counted" select="$from = $to"/>
-          </xsl:call-template>
-        </xsl:if>
-      </xsl:variable>
-      <xsl:value-of disable-output-escaping="yes" select="concat('&lt;', $element,
-          substring(concat(' type=&quot;', $type, '&quot;'), 1, (string-length($type) + 8) * ($type != '')),
-          substring(concat(' start=&quot;', $start, '&quot;'), 1, (string-length($start) + 9) * ($start != '' and $start != '1')),
-          substring(' style=&quot;list-style-type: none&quot;', 1, 34 * ($type = 'none')),
-          '&gt;&lt;li&gt;')"/>
-      <xsl:call-template name="open-lists">
-        <xsl:with-param name="abstract" select="$abstract"/>
-        <xsl:with-param name="numId" select="$numId"/>
-        <xsl:with-param name="from" select="$from + 1"/>
-        <xsl:with-param name="to" select="$to"/>
-      </xsl:call-template>
-    </xsl:if>
-  </xsl:template>
-
-  <!-- 'ol:TYPE:START' or 'ul:TYPE:' for a level of an abstract numbering: HTML's list types
-       for Word's number formats, 'none' for lists without marks. -->
-  <xsl:template name="list-kind">
-    <xsl:param name="abstract"/>
-    <xsl:param name="level"/>
-    <xsl:variable name="lvl" select="$numberingPart/w:abstractNum[@w:abstractNumId = $abstract]/w:lvl[@w:ilvl = $level]"/>
-    <xsl:variable name="format" select="$lvl/w:numFmt/@w:val"/>
-    <xsl:choose>
-      <xsl:when test="$abstract = 'none' or not($format) or $format = 'bullet'">ul::</xsl:when>
-      <xsl:when test="$format = 'none'">ul:none:</xsl:when>
+      <xsl:when test="$tags = ''"><xsl:apply-templates select="*"><xsl:with-param name="inLink" select="$inLink"/></xsl:apply-templates></xsl:when>
       <xsl:otherwise>
-        <xsl:text>ol:</xsl:text>
-        <xsl:choose>
-          <xsl:when test="$format = 'lowerLetter'">a</xsl:when>
-          <xsl:when test="$format = 'upperLetter'">A</xsl:when>
-          <xsl:when test="$format = 'lowerRoman'">i</xsl:when>
-          <xsl:when test="$format = 'upperRoman'">I</xsl:when>
-        </xsl:choose>
-        <xsl:value-of select="concat(':', $lvl/w:start/@w:val)"/>
+        <xsl:element name="{substring-before($tags, ' ')}">
+          <xsl:call-template name="wrap"><xsl:with-param name="tags" select="substring-after($tags, ' ')"/><xsl:with-param name="inLink" select="$inLink"/></xsl:call-template>
+        </xsl:element>
       </xsl:otherwise>
     </xsl:choose>
   </xsl:template>
 
-  <!-- The number an opened list starts at. A list opened by its own first item ($counted)
-       goes on from the items of the same numbering and level before it (a list interrupted
-       by other paragraphs goes on counting), unless its numId restarts the count with a
-       startOverride; a deeper level restarts after each item above it. -->
-  <xsl:template name="list-start">
-    <xsl:param name="abstract"/>
-    <xsl:param name="numId"/>
-    <xsl:param name="level"/>
-    <xsl:param name="lvlStart"/>
-    <xsl:param name="counted"/>
-    <xsl:variable name="base">
-      <xsl:choose>
-        <xsl:when test="string(number($lvlStart)) != 'NaN'"><xsl:value-of select="$lvlStart"/></xsl:when>
-        <xsl:otherwise>1</xsl:otherwise>
-      </xsl:choose>
-    </xsl:variable>
-    <xsl:variable name="override" select="$numberingPart/w:num[@w:numId = $numId]/w:lvlOverride[@w:ilvl = $level]/w:startOverride/@w:val"/>
+  <!-- An on/off property: the run's own value when it sets it, else what the styles make of
+       it (the document default toggled by each style that turns it on). -->
+  <xsl:template name="on-off">
+    <xsl:param name="direct"/>
+    <xsl:param name="styles"/>
     <xsl:choose>
-      <xsl:when test="not($counted) or $level != 0 or not(preceding-sibling::w:p)">
-        <xsl:value-of select="$base"/>
-      </xsl:when>
-      <xsl:when test="$override">
-        <xsl:value-of select="$override + count(preceding::w:p[w:pPr/w:numPr/w:numId/@w:val = $numId][not(w:pPr/w:numPr/w:ilvl/@w:val &gt; 0)])"/>
-      </xsl:when>
-      <xsl:otherwise>
-        <xsl:variable name="siblings" select="$numberingPart/w:num[w:abstractNumId/@w:val = $abstract][not(w:lvlOverride[@w:ilvl = 0]/w:startOverride)]/@w:numId"/>
-        <xsl:value-of select="$base + count(preceding::w:p[w:pPr/w:numPr/w:numId/@w:val = $siblings][not(w:pPr/w:numPr/w:ilvl/@w:val &gt; 0)])"/>
-      </xsl:otherwise>
+      <xsl:when test="$direct"><xsl:value-of select="number(not($direct/@w:val = '0' or $direct/@w:val = 'false' or $direct/@w:val = 'off'))"/></xsl:when>
+      <xsl:otherwise><xsl:value-of select="$styles"/></xsl:otherwise>
     </xsl:choose>
   </xsl:template>
 
   <!-- ===== Tables ===== -->
 
   <xsl:template match="w:tbl">
+    <xsl:apply-templates select="k:marks/*"/>
     <table cellspacing="0" cellpadding="4" border="1">
       <xsl:apply-templates select="w:tr | w:sdt/w:sdtContent/w:tr | w:customXml/w:tr"/>
     </table>
@@ -619,9 +1738,10 @@
     </tr>
   </xsl:template>
 
+  <!-- A cell that continues a vertical merge is covered by the rowspan of the cell above;
+       that span ends at the next cell of the column that does not continue it. -->
   <xsl:template match="w:tc">
     <xsl:variable name="merge" select="w:tcPr/w:vMerge"/>
-    <!-- A cell that continues a vertical merge is covered by the rowspan of the cell above. -->
     <xsl:if test="not($merge) or $merge/@w:val = 'restart'">
       <xsl:variable name="element">
         <xsl:choose>
@@ -630,157 +1750,111 @@
         </xsl:choose>
       </xsl:variable>
       <xsl:element name="{$element}">
-        <xsl:if test="w:tcPr/w:gridSpan/@w:val &gt; 1">
-          <xsl:attribute name="colspan"><xsl:value-of select="w:tcPr/w:gridSpan/@w:val"/></xsl:attribute>
+        <xsl:variable name="span" select="number(w:tcPr/w:gridSpan/@w:val)"/>
+        <xsl:if test="$span &gt; 1 and $span &lt;= 1000">
+          <xsl:attribute name="colspan"><xsl:value-of select="$span"/></xsl:attribute>
         </xsl:if>
-        <xsl:if test="$merge">
-          <xsl:variable name="column">
-            <xsl:call-template name="grid-column"/>
-          </xsl:variable>
-          <xsl:variable name="span">
-            <xsl:call-template name="merged-rows">
-              <xsl:with-param name="row" select="ancestor::w:tr[1]/following-sibling::w:tr[1]"/>
-              <xsl:with-param name="column" select="$column"/>
-            </xsl:call-template>
-          </xsl:variable>
-          <xsl:attribute name="rowspan"><xsl:value-of select="$span + 1"/></xsl:attribute>
+        <xsl:if test="@k:vm = 'r'">
+          <xsl:variable name="rank" select="key('entry', concat('M ', @k:id))/@v"/>
+          <xsl:variable name="next" select="key('entry', concat('m ', ancestor::w:tbl[1]/@k:id, ' ', @k:gc, ' ', $rank + 1))/@v"/>
+          <xsl:variable name="end" select="number(($next | ancestor::w:tbl[1]/@k:rows[not($next)])[1]) + number(not($next))"/>
+          <xsl:if test="$rank and $end - ../@k:p &gt; 1">
+            <xsl:attribute name="rowspan"><xsl:value-of select="$end - ../@k:p"/></xsl:attribute>
+          </xsl:if>
         </xsl:if>
-        <xsl:variable name="fill" select="w:tcPr/w:shd/@w:fill"/>
-        <xsl:if test="$fill and $fill != 'auto'">
-          <xsl:attribute name="bgcolor"><xsl:value-of select="concat('#', $fill)"/></xsl:attribute>
-        </xsl:if>
-        <xsl:call-template name="blocks"><xsl:with-param name="container" select="."/></xsl:call-template>
+        <xsl:variable name="fill"><xsl:call-template name="safe-colour"><xsl:with-param name="value" select="w:tcPr/w:shd/@w:fill"/></xsl:call-template></xsl:variable>
+        <xsl:if test="$fill != ''"><xsl:attribute name="bgcolor"><xsl:value-of select="$fill"/></xsl:attribute></xsl:if>
+        <xsl:call-template name="blocks"/>
       </xsl:element>
     </xsl:if>
   </xsl:template>
 
-  <!-- The grid column (from 1) at which the current cell starts. -->
-  <xsl:template name="grid-column">
-    <xsl:value-of select="1 + count(preceding-sibling::w:tc[not(w:tcPr/w:gridSpan)])
-                            + sum(preceding-sibling::w:tc/w:tcPr/w:gridSpan/@w:val)"/>
+  <!-- ===== Notes ===== -->
+
+  <!-- Notes are numbered from their ids, which Word keeps dense and in reading order: the
+       first note that is not a separator is number 1. -->
+  <xsl:template match="w:footnoteReference | w:endnoteReference">
+    <xsl:variable name="kind" select="substring-before(local-name(), 'Reference')"/>
+    <a href="#{$kind}-{@w:id}" name="{$kind}-ref-{@w:id}">
+      <xsl:call-template name="note-number"><xsl:with-param name="kind" select="$kind"/></xsl:call-template>
+    </a>
   </xsl:template>
 
-  <!-- How many rows from $row on continue the merge at $column. -->
-  <xsl:template name="merged-rows">
-    <xsl:param name="row"/>
-    <xsl:param name="column"/>
-    <xsl:variable name="cell" select="$row/w:tc[1 + count(preceding-sibling::w:tc[not(w:tcPr/w:gridSpan)])
-                                      + sum(preceding-sibling::w:tc/w:tcPr/w:gridSpan/@w:val) = $column]"/>
+  <xsl:template name="note-number">
+    <xsl:param name="kind"/>
+    <xsl:variable name="first" select="number(key('entry', concat('first ', $kind))/@v)"/>
     <xsl:choose>
-      <xsl:when test="$cell/w:tcPr/w:vMerge[not(@w:val) or @w:val = 'continue']">
-        <xsl:variable name="rest">
-          <xsl:call-template name="merged-rows">
-            <xsl:with-param name="row" select="$row/following-sibling::w:tr[1]"/>
-            <xsl:with-param name="column" select="$column"/>
-          </xsl:call-template>
-        </xsl:variable>
-        <xsl:value-of select="1 + $rest"/>
-      </xsl:when>
-      <xsl:otherwise>0</xsl:otherwise>
+      <xsl:when test="$first = $first and number(@w:id) = number(@w:id)"><xsl:value-of select="@w:id - $first + 1"/></xsl:when>
+      <xsl:otherwise><xsl:value-of select="@w:id"/></xsl:otherwise>
     </xsl:choose>
   </xsl:template>
 
-  <!-- ===== Runs ===== -->
-
-  <xsl:template name="on">
-    <xsl:param name="property"/>
-    <xsl:value-of select="boolean($property[not(@w:val) or @w:val = '1' or @w:val = 'true' or @w:val = 'on'])"/>
-  </xsl:template>
-
-  <xsl:template match="w:r">
-    <xsl:variable name="p" select="w:rPr"/>
-    <xsl:variable name="hidden"><xsl:call-template name="on"><xsl:with-param name="property" select="$p/w:vanish"/></xsl:call-template></xsl:variable>
-    <xsl:if test="$hidden = 'false'">
-      <xsl:call-template name="field-tags"/>
-      <xsl:variable name="bold"><xsl:call-template name="on"><xsl:with-param name="property" select="$p/w:b"/></xsl:call-template></xsl:variable>
-      <xsl:variable name="italic"><xsl:call-template name="on"><xsl:with-param name="property" select="$p/w:i"/></xsl:call-template></xsl:variable>
-      <xsl:variable name="strike"><xsl:call-template name="on"><xsl:with-param name="property" select="$p/w:strike | $p/w:dstrike"/></xsl:call-template></xsl:variable>
-      <xsl:variable name="smallCaps"><xsl:call-template name="on"><xsl:with-param name="property" select="$p/w:smallCaps"/></xsl:call-template></xsl:variable>
-      <xsl:variable name="caps"><xsl:call-template name="on"><xsl:with-param name="property" select="$p/w:caps"/></xsl:call-template></xsl:variable>
-      <xsl:variable name="underline" select="$p/w:u[@w:val != 'none' or not(@w:val)]"/>
-      <xsl:variable name="css">
-        <xsl:if test="$smallCaps = 'true'">font-variant: small-caps; </xsl:if>
-        <xsl:if test="$caps = 'true'">text-transform: uppercase; </xsl:if>
-        <xsl:if test="$p/w:color/@w:val and $p/w:color/@w:val != 'auto'">color: #<xsl:value-of select="$p/w:color/@w:val"/>; </xsl:if>
-        <xsl:if test="$p/w:highlight/@w:val and $p/w:highlight/@w:val != 'none'">background-color: <xsl:call-template name="highlight-colour"><xsl:with-param name="name" select="$p/w:highlight/@w:val"/></xsl:call-template>; </xsl:if>
-        <xsl:if test="$p/w:sz/@w:val">font-size: <xsl:value-of select="$p/w:sz/@w:val div 2"/>pt; </xsl:if>
-      </xsl:variable>
-      <xsl:variable name="class" select="$p/w:rStyle/@w:val[. != 'Hyperlink' and . != 'FootnoteReference' and . != 'EndnoteReference']"/>
-      <xsl:choose>
-        <xsl:when test="$css != '' or $class">
-          <span>
-            <xsl:if test="$class"><xsl:attribute name="class"><xsl:value-of select="$class"/></xsl:attribute></xsl:if>
-            <xsl:if test="$css != ''"><xsl:attribute name="style"><xsl:value-of select="normalize-space($css)"/></xsl:attribute></xsl:if>
-            <xsl:call-template name="run-bold"><xsl:with-param name="bold" select="$bold"/><xsl:with-param name="italic" select="$italic"/><xsl:with-param name="underline" select="boolean($underline)"/><xsl:with-param name="strike" select="$strike"/></xsl:call-template>
-          </span>
-        </xsl:when>
-        <xsl:otherwise>
-          <xsl:call-template name="run-bold"><xsl:with-param name="bold" select="$bold"/><xsl:with-param name="italic" select="$italic"/><xsl:with-param name="underline" select="boolean($underline)"/><xsl:with-param name="strike" select="$strike"/></xsl:call-template>
-        </xsl:otherwise>
-      </xsl:choose>
+  <xsl:template name="note-texts">
+    <xsl:param name="notes"/>
+    <xsl:param name="kind"/>
+    <xsl:if test="$notes">
+      <div class="{$kind}s">
+        <hr/>
+        <xsl:for-each select="$notes">
+          <div>
+            <a name="{$kind}-{@w:id}" href="#{$kind}-ref-{@w:id}">
+              <xsl:call-template name="note-number"><xsl:with-param name="kind" select="$kind"/></xsl:call-template>
+            </a>
+            <xsl:text> </xsl:text>
+            <xsl:call-template name="blocks"/>
+          </div>
+        </xsl:for-each>
+      </div>
     </xsl:if>
   </xsl:template>
 
-  <!-- Each formatting wraps the next: b, i, u, s, then sup or sub around the content. -->
-  <xsl:template name="run-bold">
-    <xsl:param name="bold"/><xsl:param name="italic"/><xsl:param name="underline"/><xsl:param name="strike"/>
+  <!-- ===== Pictures ===== -->
+
+  <!-- A picture inside the package; a chart or a diagram is named in a short text, and a
+       shape without a picture (a text box among them) leaves nothing in the line. -->
+  <xsl:template match="w:drawing">
+    <xsl:variable name="blip" select="descendant::a:blip[@r:embed or @r:link][1]"/>
+    <xsl:variable name="uri" select="descendant::a:graphicData/@uri"/>
+    <xsl:variable name="name" select="(descendant::wp:docPr/@descr | descendant::wp:docPr/@title)[1]"/>
+    <xsl:variable name="source"><xsl:call-template name="picture-source"><xsl:with-param name="id" select="($blip/@r:embed | $blip/@r:link)[1]"/></xsl:call-template></xsl:variable>
     <xsl:choose>
-      <xsl:when test="$bold = 'true'"><b><xsl:call-template name="run-italic"><xsl:with-param name="italic" select="$italic"/><xsl:with-param name="underline" select="$underline"/><xsl:with-param name="strike" select="$strike"/></xsl:call-template></b></xsl:when>
-      <xsl:otherwise><xsl:call-template name="run-italic"><xsl:with-param name="italic" select="$italic"/><xsl:with-param name="underline" select="$underline"/><xsl:with-param name="strike" select="$strike"/></xsl:call-template></xsl:otherwise>
+      <xsl:when test="$source != ''"><img src="{$source}" alt="{$name}"/></xsl:when>
+      <xsl:when test="contains($uri, '/chart')">
+        <span class="chart">[Chart<xsl:if test="$name != ''">: <xsl:value-of select="$name"/></xsl:if>]</span>
+      </xsl:when>
+      <xsl:when test="contains($uri, '/diagram')">
+        <span class="diagram">[Diagram<xsl:if test="$name != ''">: <xsl:value-of select="$name"/></xsl:if>]</span>
+      </xsl:when>
     </xsl:choose>
   </xsl:template>
 
-  <xsl:template name="run-italic">
-    <xsl:param name="italic"/><xsl:param name="underline"/><xsl:param name="strike"/>
-    <xsl:choose>
-      <xsl:when test="$italic = 'true'"><i><xsl:call-template name="run-underline"><xsl:with-param name="underline" select="$underline"/><xsl:with-param name="strike" select="$strike"/></xsl:call-template></i></xsl:when>
-      <xsl:otherwise><xsl:call-template name="run-underline"><xsl:with-param name="underline" select="$underline"/><xsl:with-param name="strike" select="$strike"/></xsl:call-template></xsl:otherwise>
-    </xsl:choose>
+  <xsl:template match="w:pict | w:object">
+    <xsl:variable name="data" select="descendant::v:imagedata[@r:id or @r:href][1]"/>
+    <xsl:variable name="source"><xsl:call-template name="picture-source"><xsl:with-param name="id" select="($data/@r:id | $data/@r:href)[1]"/></xsl:call-template></xsl:variable>
+    <xsl:if test="$source != ''"><img src="{$source}" alt="{$data/@o:title}"/></xsl:if>
   </xsl:template>
 
-  <xsl:template name="run-underline">
-    <xsl:param name="underline"/><xsl:param name="strike"/>
-    <xsl:choose>
-      <xsl:when test="$underline"><u><xsl:call-template name="run-strike"><xsl:with-param name="strike" select="$strike"/></xsl:call-template></u></xsl:when>
-      <xsl:otherwise><xsl:call-template name="run-strike"><xsl:with-param name="strike" select="$strike"/></xsl:call-template></xsl:otherwise>
-    </xsl:choose>
+  <!-- The page's path of a picture part: its relationship's target, relative to the main
+       part's folder, when it lies in the package. -->
+  <xsl:template name="picture-source">
+    <xsl:param name="id"/>
+    <xsl:if test="$id">
+      <xsl:variable name="target" select="key('relationship', concat(ancestor::k:part/@scope, ' ', $id))[not(@TargetMode = 'External')]/@Target"/>
+      <xsl:call-template name="safe-picture">
+        <xsl:with-param name="target" select="concat(substring('..', 1, 2 * starts-with($target, '/')), $target)"/>
+      </xsl:call-template>
+    </xsl:if>
   </xsl:template>
 
-  <xsl:template name="run-strike">
-    <xsl:param name="strike"/>
-    <xsl:choose>
-      <xsl:when test="$strike = 'true'"><s><xsl:call-template name="run-position"/></s></xsl:when>
-      <xsl:otherwise><xsl:call-template name="run-position"/></xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
+  <!-- ===== Scripts ===== -->
 
-  <xsl:template name="run-position">
-    <xsl:variable name="position" select="w:rPr/w:vertAlign/@w:val"/>
-    <xsl:choose>
-      <xsl:when test="$position = 'superscript'"><sup><xsl:apply-templates/></sup></xsl:when>
-      <xsl:when test="$position = 'subscript'"><sub><xsl:apply-templates/></sub></xsl:when>
-      <xsl:otherwise><xsl:apply-templates/></xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
-
-  <xsl:template name="highlight-colour">
-    <xsl:param name="name"/>
-    <xsl:choose>
-      <xsl:when test="$name = 'darkBlue'">#000080</xsl:when>
-      <xsl:when test="$name = 'darkCyan'">#008080</xsl:when>
-      <xsl:when test="$name = 'darkGreen'">#008000</xsl:when>
-      <xsl:when test="$name = 'darkMagenta'">#800080</xsl:when>
-      <xsl:when test="$name = 'darkRed'">#800000</xsl:when>
-      <xsl:when test="$name = 'darkYellow'">#808000</xsl:when>
-      <xsl:when test="$name = 'darkGray'">#808080</xsl:when>
-      <xsl:when test="$name = 'lightGray'">#C0C0C0</xsl:when>
-      <xsl:when test="$name = 'green'">#00FF00</xsl:when>
-      <xsl:when test="$name = 'cyan'">#00FFFF</xsl:when>
-      <xsl:when test="$name = 'magenta'">#FF00FF</xsl:when>
-      <!-- yellow, blue, red, black and white are CSS names as they stand. -->
-      <xsl:otherwise><xsl:value-of select="$name"/></xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
+  <!-- Which of a run's three fonts applies (Latin, East Asian, complex) is decided by its first
+       character outside ASCII, as the reader's word processor decides per character. Latin:
+       U+00A0-U+052F, U+1E00-U+1EFF, U+2000-U+20CF, U+2100-U+2BFF and the symbol fonts'
+       U+F000-U+F0FF; complex: U+0590-U+08FF, U+0900-U+109F, U+1780-U+17FF, U+FB1D-U+FDFF and
+       U+FE70-U+FEFF; anything else East Asian. -->
+  <xsl:variable name="westernCharacters" select="' ¡¢£¤¥¦§¨©ª«¬­®¯°±²³´µ¶·¸¹º»¼½¾¿ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖ×ØÙÚÛÜÝÞßàáâãäåæçèéêëìíîïðñòóôõö÷øùúûüýþÿĀāĂăĄąĆćĈĉĊċČčĎďĐđĒēĔĕĖėĘęĚěĜĝĞğĠġĢģĤĥĦħĨĩĪīĬĭĮįİıĲĳĴĵĶķĸĹĺĻļĽľĿŀŁłŃńŅņŇňŉŊŋŌōŎŏŐőŒœŔŕŖŗŘřŚśŜŝŞşŠšŢţŤťŦŧŨũŪūŬŭŮůŰűŲųŴŵŶŷŸŹźŻżŽžſƀƁƂƃƄƅƆƇƈƉƊƋƌƍƎƏƐƑƒƓƔƕƖƗƘƙƚƛƜƝƞƟƠơƢƣƤƥƦƧƨƩƪƫƬƭƮƯưƱƲƳƴƵƶƷƸƹƺƻƼƽƾƿǀǁǂǃǄǅǆǇǈǉǊǋǌǍǎǏǐǑǒǓǔǕǖǗǘǙǚǛǜǝǞǟǠǡǢǣǤǥǦǧǨǩǪǫǬǭǮǯǰǱǲǳǴǵǶǷǸǹǺǻǼǽǾǿȀȁȂȃȄȅȆȇȈȉȊȋȌȍȎȏȐȑȒȓȔȕȖȗȘșȚțȜȝȞȟȠȡȢȣȤȥȦȧȨȩȪȫȬȭȮȯȰȱȲȳȴȵȶȷȸȹȺȻȼȽȾȿɀɁɂɃɄɅɆɇɈɉɊɋɌɍɎɏͰͱͲͳʹ͵Ͷͷ͸͹ͺͻͼͽ;Ϳ΀΁΂΃΄΅Ά·ΈΉΊ΋Ό΍ΎΏΐΑΒΓΔΕΖΗΘΙΚΛΜΝΞΟΠΡ΢ΣΤΥΦΧΨΩΪΫάέήίΰαβγδεζηθικλμνξοπρςστυφχψωϊϋόύώϏϐϑϒϓϔϕϖϗϘϙϚϛϜϝϞϟϠϡϢϣϤϥϦϧϨϩϪϫϬϭϮϯϰϱϲϳϴϵ϶ϷϸϹϺϻϼϽϾϿЀЁЂЃЄЅІЇЈЉЊЋЌЍЎЏАБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯабвгдежзийклмнопрстуфхцчшщъыьэюяѐёђѓєѕіїјљњћќѝўџѠѡѢѣѤѥѦѧѨѩѪѫѬѭѮѯѰѱѲѳѴѵѶѷѸѹѺѻѼѽѾѿҀҁ҂҃҄҅҆҇҈҉ҊҋҌҍҎҏҐґҒғҔҕҖҗҘҙҚқҜҝҞҟҠҡҢңҤҥҦҧҨҩҪҫҬҭҮүҰұҲҳҴҵҶҷҸҹҺһҼҽҾҿӀӁӂӃӄӅӆӇӈӉӊӋӌӍӎӏӐӑӒӓӔӕӖӗӘәӚӛӜӝӞӟӠӡӢӣӤӥӦӧӨөӪӫӬӭӮӯӰӱӲӳӴӵӶӷӸӹӺӻӼӽӾӿԀԁԂԃԄԅԆԇԈԉԊԋԌԍԎԏԐԑԒԓԔԕԖԗԘԙԚԛԜԝԞԟԠԡԢԣԤԥԦԧԨԩԪԫԬԭԮԯ           ​‌‍‎‏‐‑‒–—―‖‗‘’‚‛“”„‟†‡•‣․‥…‧  ‪‫‬‭‮ ‰‱′″‴‵‶‷‸‹›※‼‽‾‿⁀⁁⁂⁃⁄⁅⁆⁇⁈⁉⁊⁋⁌⁍⁎⁏⁐⁑⁒⁓⁔⁕⁖⁗⁘⁙⁚⁛⁜⁝⁞ ⁠⁡⁢⁣⁤⁥⁦⁧⁨⁩⁪⁫⁬⁭⁮⁯₠₡₢₣₤₥₦₧₨₩₪₫€₭₮₯₰₱₲₳₴₵₶₷₸₹₺₻₼₽₾₿⃀⃁⃂⃃⃄⃅⃆⃇⃈⃉⃊⃋⃌⃍⃎⃏℀℁ℂ℃℄℅℆ℇ℈℉ℊℋℌℍℎℏℐℑℒℓ℔ℕ№℗℘ℙℚℛℜℝ℞℟℠℡™℣ℤ℥Ω℧ℨ℩KÅℬℭ℮ℯℰℱℲℳℴℵℶℷℸℹ℺℻ℼℽℾℿ⅀⅁⅂⅃⅄ⅅⅆⅇⅈⅉ⅊⅋⅌⅍ⅎ⅏⅐⅑⅒⅓⅔⅕⅖⅗⅘⅙⅚⅛⅜⅝⅞⅟ⅠⅡⅢⅣⅤⅥⅦⅧⅨⅩⅪⅫⅬⅭⅮⅯⅰⅱⅲⅳⅴⅵⅶⅷⅸⅹⅺⅻⅼⅽⅾⅿↀↁↂↃↄↅↆↇↈ↉↊↋↌↍↎↏←↑→↓↔↕↖↗↘↙↚↛↜↝↞↟↠↡↢↣↤↥↦↧↨↩↪↫↬↭↮↯↰↱↲↳↴↵↶↷↸↹↺↻↼↽↾↿⇀⇁⇂⇃⇄⇅⇆⇇⇈⇉⇊⇋⇌⇍⇎⇏⇐⇑⇒⇓⇔⇕⇖⇗⇘⇙⇚⇛⇜⇝⇞⇟⇠⇡⇢⇣⇤⇥⇦⇧⇨⇩⇪⇫⇬⇭⇮⇯⇰⇱⇲⇳⇴⇵⇶⇷⇸⇹⇺⇻⇼⇽⇾⇿∀∁∂∃∄∅∆∇∈∉∊∋∌∍∎∏∐∑−∓∔∕∖∗∘∙√∛∜∝∞∟∠∡∢∣∤∥∦∧∨∩∪∫∬∭∮∯∰∱∲∳∴∵∶∷∸∹∺∻∼∽∾∿≀≁≂≃≄≅≆≇≈≉≊≋≌≍≎≏≐≑≒≓≔≕≖≗≘≙≚≛≜≝≞≟≠≡≢≣≤≥≦≧≨≩≪≫≬≭≮≯≰≱≲≳≴≵≶≷≸≹≺≻≼≽≾≿⊀⊁⊂⊃⊄⊅⊆⊇⊈⊉⊊⊋⊌⊍⊎⊏⊐⊑⊒⊓⊔⊕⊖⊗⊘⊙⊚⊛⊜⊝⊞⊟⊠⊡⊢⊣⊤⊥⊦⊧⊨⊩⊪⊫⊬⊭⊮⊯⊰⊱⊲⊳⊴⊵⊶⊷⊸⊹⊺⊻⊼⊽⊾⊿⋀⋁⋂⋃⋄⋅⋆⋇⋈⋉⋊⋋⋌⋍⋎⋏⋐⋑⋒⋓⋔⋕⋖⋗⋘⋙⋚⋛⋜⋝⋞⋟⋠⋡⋢⋣⋤⋥⋦⋧⋨⋩⋪⋫⋬⋭⋮⋯⋰⋱⋲⋳⋴⋵⋶⋷⋸⋹⋺⋻⋼⋽⋾⋿⌀⌁⌂⌃⌄⌅⌆⌇⌈⌉⌊⌋⌌⌍⌎⌏⌐⌑⌒⌓⌔⌕⌖⌗⌘⌙⌚⌛⌜⌝⌞⌟⌠⌡⌢⌣⌤⌥⌦⌧⌨〈〉⌫⌬⌭⌮⌯⌰⌱⌲⌳⌴⌵⌶⌷⌸⌹⌺⌻⌼⌽⌾⌿⍀⍁⍂⍃⍄⍅⍆⍇⍈⍉⍊⍋⍌⍍⍎⍏⍐⍑⍒⍓⍔⍕⍖⍗⍘⍙⍚⍛⍜⍝⍞⍟⍠⍡⍢⍣⍤⍥⍦⍧⍨⍩⍪⍫⍬⍭⍮⍯⍰⍱⍲⍳⍴⍵⍶⍷⍸⍹⍺⍻⍼⍽⍾⍿⎀⎁⎂⎃⎄⎅⎆⎇⎈⎉⎊⎋⎌⎍⎎⎏⎐⎑⎒⎓⎔⎕⎖⎗⎘⎙⎚⎛⎜⎝⎞⎟⎠⎡⎢⎣⎤⎥⎦⎧⎨⎩⎪⎫⎬⎭⎮⎯⎰⎱⎲⎳⎴⎵⎶⎷⎸⎹⎺⎻⎼⎽⎾⎿⏀⏁⏂⏃⏄⏅⏆⏇⏈⏉⏊⏋⏌⏍⏎⏏⏐⏑⏒⏓⏔⏕⏖⏗⏘⏙⏚⏛⏜⏝⏞⏟⏠⏡⏢⏣⏤⏥⏦⏧⏨⏩⏪⏫⏬⏭⏮⏯⏰⏱⏲⏳⏴⏵⏶⏷⏸⏹⏺⏻⏼⏽⏾⏿␀␁␂␃␄␅␆␇␈␉␊␋␌␍␎␏␐␑␒␓␔␕␖␗␘␙␚␛␜␝␞␟␠␡␢␣␤␥␦␧␨␩␪␫␬␭␮␯␰␱␲␳␴␵␶␷␸␹␺␻␼␽␾␿⑀⑁⑂⑃⑄⑅⑆⑇⑈⑉⑊⑋⑌⑍⑎⑏⑐⑑⑒⑓⑔⑕⑖⑗⑘⑙⑚⑛⑜⑝⑞⑟①②③④⑤⑥⑦⑧⑨⑩⑪⑫⑬⑭⑮⑯⑰⑱⑲⑳⑴⑵⑶⑷⑸⑹⑺⑻⑼⑽⑾⑿⒀⒁⒂⒃⒄⒅⒆⒇⒈⒉⒊⒋⒌⒍⒎⒏⒐⒑⒒⒓⒔⒕⒖⒗⒘⒙⒚⒛⒜⒝⒞⒟⒠⒡⒢⒣⒤⒥⒦⒧⒨⒩⒪⒫⒬⒭⒮⒯⒰⒱⒲⒳⒴⒵ⒶⒷⒸⒹⒺⒻⒼⒽⒾⒿⓀⓁⓂⓃⓄⓅⓆⓇⓈⓉⓊⓋⓌⓍⓎⓏⓐⓑⓒⓓⓔⓕⓖⓗⓘⓙⓚⓛⓜⓝⓞⓟⓠⓡⓢⓣⓤⓥⓦⓧⓨⓩ⓪⓫⓬⓭⓮⓯⓰⓱⓲⓳⓴⓵⓶⓷⓸⓹⓺⓻⓼⓽⓾⓿─━│┃┄┅┆┇┈┉┊┋┌┍┎┏┐┑┒┓└┕┖┗┘┙┚┛├┝┞┟┠┡┢┣┤┥┦┧┨┩┪┫┬┭┮┯┰┱┲┳┴┵┶┷┸┹┺┻┼┽┾┿╀╁╂╃╄╅╆╇╈╉╊╋╌╍╎╏═║╒╓╔╕╖╗╘╙╚╛╜╝╞╟╠╡╢╣╤╥╦╧╨╩╪╫╬╭╮╯╰╱╲╳╴╵╶╷╸╹╺╻╼╽╾╿▀▁▂▃▄▅▆▇█▉▊▋▌▍▎▏▐░▒▓▔▕▖▗▘▙▚▛▜▝▞▟■□▢▣▤▥▦▧▨▩▪▫▬▭▮▯▰▱▲△▴▵▶▷▸▹►▻▼▽▾▿◀◁◂◃◄◅◆◇◈◉◊○◌◍◎●◐◑◒◓◔◕◖◗◘◙◚◛◜◝◞◟◠◡◢◣◤◥◦◧◨◩◪◫◬◭◮◯◰◱◲◳◴◵◶◷◸◹◺◻◼◽◾◿☀☁☂☃☄★☆☇☈☉☊☋☌☍☎☏☐☑☒☓☔☕☖☗☘☙☚☛☜☝☞☟☠☡☢☣☤☥☦☧☨☩☪☫☬☭☮☯☰☱☲☳☴☵☶☷☸☹☺☻☼☽☾☿♀♁♂♃♄♅♆♇♈♉♊♋♌♍♎♏♐♑♒♓♔♕♖♗♘♙♚♛♜♝♞♟♠♡♢♣♤♥♦♧♨♩♪♫♬♭♮♯♰♱♲♳♴♵♶♷♸♹♺♻♼♽♾♿⚀⚁⚂⚃⚄⚅⚆⚇⚈⚉⚊⚋⚌⚍⚎⚏⚐⚑⚒⚓⚔⚕⚖⚗⚘⚙⚚⚛⚜⚝⚞⚟⚠⚡⚢⚣⚤⚥⚦⚧⚨⚩⚪⚫⚬⚭⚮⚯⚰⚱⚲⚳⚴⚵⚶⚷⚸⚹⚺⚻⚼⚽⚾⚿⛀⛁⛂⛃⛄⛅⛆⛇⛈⛉⛊⛋⛌⛍⛎⛏⛐⛑⛒⛓⛔⛕⛖⛗⛘⛙⛚⛛⛜⛝⛞⛟⛠⛡⛢⛣⛤⛥⛦⛧⛨⛩⛪⛫⛬⛭⛮⛯⛰⛱⛲⛳⛴⛵⛶⛷⛸⛹⛺⛻⛼⛽⛾⛿✀✁✂✃✄✅✆✇✈✉✊✋✌✍✎✏✐✑✒✓✔✕✖✗✘✙✚✛✜✝✞✟✠✡✢✣✤✥✦✧✨✩✪✫✬✭✮✯✰✱✲✳✴✵✶✷✸✹✺✻✼✽✾✿❀❁❂❃❄❅❆❇❈❉❊❋❌❍❎❏❐❑❒❓❔❕❖❗❘❙❚❛❜❝❞❟❠❡❢❣❤❥❦❧❨❩❪❫❬❭❮❯❰❱❲❳❴❵❶❷❸❹❺❻❼❽❾❿➀➁➂➃➄➅➆➇➈➉➊➋➌➍➎➏➐➑➒➓➔➕➖➗➘➙➚➛➜➝➞➟➠➡➢➣➤➥➦➧➨➩➪➫➬➭➮➯➰➱➲➳➴➵➶➷➸➹➺➻➼➽➾➿⟀⟁⟂⟃⟄⟅⟆⟇⟈⟉⟊⟋⟌⟍⟎⟏⟐⟑⟒⟓⟔⟕⟖⟗⟘⟙⟚⟛⟜⟝⟞⟟⟠⟡⟢⟣⟤⟥⟦⟧⟨⟩⟪⟫⟬⟭⟮⟯⟰⟱⟲⟳⟴⟵⟶⟷⟸⟹⟺⟻⟼⟽⟾⟿⠀⠁⠂⠃⠄⠅⠆⠇⠈⠉⠊⠋⠌⠍⠎⠏⠐⠑⠒⠓⠔⠕⠖⠗⠘⠙⠚⠛⠜⠝⠞⠟⠠⠡⠢⠣⠤⠥⠦⠧⠨⠩⠪⠫⠬⠭⠮⠯⠰⠱⠲⠳⠴⠵⠶⠷⠸⠹⠺⠻⠼⠽⠾⠿⡀⡁⡂⡃⡄⡅⡆⡇⡈⡉⡊⡋⡌⡍⡎⡏⡐⡑⡒⡓⡔⡕⡖⡗⡘⡙⡚⡛⡜⡝⡞⡟⡠⡡⡢⡣⡤⡥⡦⡧⡨⡩⡪⡫⡬⡭⡮⡯⡰⡱⡲⡳⡴⡵⡶⡷⡸⡹⡺⡻⡼⡽⡾⡿⢀⢁⢂⢃⢄⢅⢆⢇⢈⢉⢊⢋⢌⢍⢎⢏⢐⢑⢒⢓⢔⢕⢖⢗⢘⢙⢚⢛⢜⢝⢞⢟⢠⢡⢢⢣⢤⢥⢦⢧⢨⢩⢪⢫⢬⢭⢮⢯⢰⢱⢲⢳⢴⢵⢶⢷⢸⢹⢺⢻⢼⢽⢾⢿⣀⣁⣂⣃⣄⣅⣆⣇⣈⣉⣊⣋⣌⣍⣎⣏⣐⣑⣒⣓⣔⣕⣖⣗⣘⣙⣚⣛⣜⣝⣞⣟⣠⣡⣢⣣⣤⣥⣦⣧⣨⣩⣪⣫⣬⣭⣮⣯⣰⣱⣲⣳⣴⣵⣶⣷⣸⣹⣺⣻⣼⣽⣾⣿⤀⤁⤂⤃⤄⤅⤆⤇⤈⤉⤊⤋⤌⤍⤎⤏⤐⤑⤒⤓⤔⤕⤖⤗⤘⤙⤚⤛⤜⤝⤞⤟⤠⤡⤢⤣⤤⤥⤦⤧⤨⤩⤪⤫⤬⤭⤮⤯⤰⤱⤲⤳⤴⤵⤶⤷⤸⤹⤺⤻⤼⤽⤾⤿⥀⥁⥂⥃⥄⥅⥆⥇⥈⥉⥊⥋⥌⥍⥎⥏⥐⥑⥒⥓⥔⥕⥖⥗⥘⥙⥚⥛⥜⥝⥞⥟⥠⥡⥢⥣⥤⥥⥦⥧⥨⥩⥪⥫⥬⥭⥮⥯⥰⥱⥲⥳⥴⥵⥶⥷⥸⥹⥺⥻⥼⥽⥾⥿⦀⦁⦂⦃⦄⦅⦆⦇⦈⦉⦊⦋⦌⦍⦎⦏⦐⦑⦒⦓⦔⦕⦖⦗⦘⦙⦚⦛⦜⦝⦞⦟⦠⦡⦢⦣⦤⦥⦦⦧⦨⦩⦪⦫⦬⦭⦮⦯⦰⦱⦲⦳⦴⦵⦶⦷⦸⦹⦺⦻⦼⦽⦾⦿⧀⧁⧂⧃⧄⧅⧆⧇⧈⧉⧊⧋⧌⧍⧎⧏⧐⧑⧒⧓⧔⧕⧖⧗⧘⧙⧚⧛⧜⧝⧞⧟⧠⧡⧢⧣⧤⧥⧦⧧⧨⧩⧪⧫⧬⧭⧮⧯⧰⧱⧲⧳⧴⧵⧶⧷⧸⧹⧺⧻⧼⧽⧾⧿⨀⨁⨂⨃⨄⨅⨆⨇⨈⨉⨊⨋⨌⨍⨎⨏⨐⨑⨒⨓⨔⨕⨖⨗⨘⨙⨚⨛⨜⨝⨞⨟⨠⨡⨢⨣⨤⨥⨦⨧⨨⨩⨪⨫⨬⨭⨮⨯⨰⨱⨲⨳⨴⨵⨶⨷⨸⨹⨺⨻⨼⨽⨾⨿⩀⩁⩂⩃⩄⩅⩆⩇⩈⩉⩊⩋⩌⩍⩎⩏⩐⩑⩒⩓⩔⩕⩖⩗⩘⩙⩚⩛⩜⩝⩞⩟⩠⩡⩢⩣⩤⩥⩦⩧⩨⩩⩪⩫⩬⩭⩮⩯⩰⩱⩲⩳⩴⩵⩶⩷⩸⩹⩺⩻⩼⩽⩾⩿⪀⪁⪂⪃⪄⪅⪆⪇⪈⪉⪊⪋⪌⪍⪎⪏⪐⪑⪒⪓⪔⪕⪖⪗⪘⪙⪚⪛⪜⪝⪞⪟⪠⪡⪢⪣⪤⪥⪦⪧⪨⪩⪪⪫⪬⪭⪮⪯⪰⪱⪲⪳⪴⪵⪶⪷⪸⪹⪺⪻⪼⪽⪾⪿⫀⫁⫂⫃⫄⫅⫆⫇⫈⫉⫊⫋⫌⫍⫎⫏⫐⫑⫒⫓⫔⫕⫖⫗⫘⫙⫚⫛⫝̸⫝⫞⫟⫠⫡⫢⫣⫤⫥⫦⫧⫨⫩⫪⫫⫬⫭⫮⫯⫰⫱⫲⫳⫴⫵⫶⫷⫸⫹⫺⫻⫼⫽⫾⫿⬀⬁⬂⬃⬄⬅⬆⬇⬈⬉⬊⬋⬌⬍⬎⬏⬐⬑⬒⬓⬔⬕⬖⬗⬘⬙⬚⬛⬜⬝⬞⬟⬠⬡⬢⬣⬤⬥⬦⬧⬨⬩⬪⬫⬬⬭⬮⬯⬰⬱⬲⬳⬴⬵⬶⬷⬸⬹⬺⬻⬼⬽⬾⬿⭀⭁⭂⭃⭄⭅⭆⭇⭈⭉⭊⭋⭌⭍⭎⭏⭐⭑⭒⭓⭔⭕⭖⭗⭘⭙⭚⭛⭜⭝⭞⭟⭠⭡⭢⭣⭤⭥⭦⭧⭨⭩⭪⭫⭬⭭⭮⭯⭰⭱⭲⭳⭴⭵⭶⭷⭸⭹⭺⭻⭼⭽⭾⭿⮀⮁⮂⮃⮄⮅⮆⮇⮈⮉⮊⮋⮌⮍⮎⮏⮐⮑⮒⮓⮔⮕⮖⮗⮘⮙⮚⮛⮜⮝⮞⮟⮠⮡⮢⮣⮤⮥⮦⮧⮨⮩⮪⮫⮬⮭⮮⮯⮰⮱⮲⮳⮴⮵⮶⮷⮸⮹⮺⮻⮼⮽⮾⮿⯀⯁⯂⯃⯄⯅⯆⯇⯈⯉⯊⯋⯌⯍⯎⯏⯐⯑⯒⯓⯔⯕⯖⯗⯘⯙⯚⯛⯜⯝⯞⯟⯠⯡⯢⯣⯤⯥⯦⯧⯨⯩⯪⯫⯬⯭⯮⯯⯰⯱⯲⯳⯴⯵⯶⯷⯸⯹⯺⯻⯼⯽⯾⯿ḀḁḂḃḄḅḆḇḈḉḊḋḌḍḎḏḐḑḒḓḔḕḖḗḘḙḚḛḜḝḞḟḠḡḢḣḤḥḦḧḨḩḪḫḬḭḮḯḰḱḲḳḴḵḶḷḸḹḺḻḼḽḾḿṀṁṂṃṄṅṆṇṈṉṊṋṌṍṎṏṐṑṒṓṔṕṖṗṘṙṚṛṜṝṞṟṠṡṢṣṤṥṦṧṨṩṪṫṬṭṮṯṰṱṲṳṴṵṶṷṸṹṺṻṼṽṾṿẀẁẂẃẄẅẆẇẈẉẊẋẌẍẎẏẐẑẒẓẔẕẖẗẘẙẚẛẜẝẞẟẠạẢảẤấẦầẨẩẪẫẬậẮắẰằẲẳẴẵẶặẸẹẺẻẼẽẾếỀềỂểỄễỆệỈỉỊịỌọỎỏỐốỒồỔổỖỗỘộỚớỜờỞởỠỡỢợỤụỦủỨứỪừỬửỮữỰựỲỳỴỵỶỷỸỹỺỻỼỽỾỿɐɑɒɓɔɕɖɗɘəɚɛɜɝɞɟɠɡɢɣɤɥɦɧɨɩɪɫɬɭɮɯɰɱɲɳɴɵɶɷɸɹɺɻɼɽɾɿʀʁʂʃʄʅʆʇʈʉʊʋʌʍʎʏʐʑʒʓʔʕʖʗʘʙʚʛʜʝʞʟʠʡʢʣʤʥʦʧʨʩʪʫʬʭʮʯʰʱʲʳʴʵʶʷʸʹʺʻʼʽʾʿˀˁ˂˃˄˅ˆˇˈˉˊˋˌˍˎˏːˑ˒˓˔˕˖˗˘˙˚˛˜˝˞˟ˠˡˢˣˤ˥˦˧˨˩˪˫ˬ˭ˮ˯˰˱˲˳˴˵˶˷˸˹˺˻˼˽˾˿̴̵̶̷̸̡̢̧̨̛̖̗̘̙̜̝̞̟̠̣̤̥̦̩̪̫̬̭̮̯̰̱̲̳̹̺̻̼͇͈͉͍͎̀́̂̃̄̅̆̇̈̉̊̋̌̍̎̏̐̑̒̓̔̽̾̿̀́͂̓̈́͆͊͋͌̕̚ͅ͏͓͔͕͖͙͚͐͑͒͗͛ͣͤͥͦͧͨͩͪͫͬͭͮͯ͘͜͟͢͝͞͠͡'"/>
+  <xsl:variable name="complexCharacters" select="'֐ְֱֲֳִֵֶַָֹֺֻּֽ֑֖֛֢֣֤֥֦֧֪֚֭֮֒֓֔֕֗֘֙֜֝֞֟֠֡֨֩֫֬֯־ֿ׀ׁׂ׃ׅׄ׆ׇ׈׉׊׋׌׍׎׏אבגדהוזחטיךכלםמןנסעףפץצקרשת׫׬׭׮ׯװױײ׳״׵׶׷׸׹׺׻׼׽׾׿؀؁؂؃؄؅؆؇؈؉؊؋،؍؎؏ؘؙؚؐؑؒؓؔؕؖؗ؛؜؝؞؟ؠءآأؤإئابةتثجحخدذرزسشصضطظعغػؼؽؾؿـفقكلمنهوىيًٌٍَُِّْٕٖٜٟٓٔٗ٘ٙٚٛٝٞ٠١٢٣٤٥٦٧٨٩٪٫٬٭ٮٯٰٱٲٳٴٵٶٷٸٹٺٻټٽپٿڀځڂڃڄڅچڇڈډڊڋڌڍڎڏڐڑڒړڔڕږڗژڙښڛڜڝڞڟڠڡڢڣڤڥڦڧڨکڪګڬڭڮگڰڱڲڳڴڵڶڷڸڹںڻڼڽھڿۀہۂۃۄۅۆۇۈۉۊۋیۍێۏېۑےۓ۔ەۖۗۘۙۚۛۜ۝۞ۣ۟۠ۡۢۤۥۦۧۨ۩۪ۭ۫۬ۮۯ۰۱۲۳۴۵۶۷۸۹ۺۻۼ۽۾ۿ܀܁܂܃܄܅܆܇܈܉܊܋܌܍܎܏ܐܑܒܓܔܕܖܗܘܙܚܛܜܝܞܟܠܡܢܣܤܥܦܧܨܩܪܫܬܭܮܯܱܴܷܸܹܻܼܾ݂݄݆݈ܰܲܳܵܶܺܽܿ݀݁݃݅݇݉݊݋݌ݍݎݏݐݑݒݓݔݕݖݗݘݙݚݛݜݝݞݟݠݡݢݣݤݥݦݧݨݩݪݫݬݭݮݯݰݱݲݳݴݵݶݷݸݹݺݻݼݽݾݿހށނރބޅކއވމފދތލގޏސޑޒޓޔޕޖޗޘޙޚޛޜޝޞޟޠޡޢޣޤޥަާިީުޫެޭޮޯްޱ޲޳޴޵޶޷޸޹޺޻޼޽޾޿߀߁߂߃߄߅߆߇߈߉ߊߋߌߍߎߏߐߑߒߓߔߕߖߗߘߙߚߛߜߝߞߟߠߡߢߣߤߥߦߧߨߩߪ߲߫߬߭߮߯߰߱߳ߴߵ߶߷߸߹ߺ߻߼߽߾߿ࠀࠁࠂࠃࠄࠅࠆࠇࠈࠉࠊࠋࠌࠍࠎࠏࠐࠑࠒࠓࠔࠕࠖࠗ࠘࠙ࠚࠛࠜࠝࠞࠟࠠࠡࠢࠣࠤࠥࠦࠧࠨࠩࠪࠫࠬ࠭࠮࠯࠰࠱࠲࠳࠴࠵࠶࠷࠸࠹࠺࠻࠼࠽࠾࠿ࡀࡁࡂࡃࡄࡅࡆࡇࡈࡉࡊࡋࡌࡍࡎࡏࡐࡑࡒࡓࡔࡕࡖࡗࡘ࡙࡚࡛࡜࡝࡞࡟ࡠࡡࡢࡣࡤࡥࡦࡧࡨࡩࡪ࡫࡬࡭࡮࡯ࡰࡱࡲࡳࡴࡵࡶࡷࡸࡹࡺࡻࡼࡽࡾࡿࢀࢁࢂࢃࢄࢅࢆࢇ࢈ࢉࢊࢋࢌࢍࢎ࢏࢐࢑࢒࢓࢔࢕࢖࢙࢚࢛ࢗ࢘࢜࢝࢞࢟ࢠࢡࢢࢣࢤࢥࢦࢧࢨࢩࢪࢫࢬࢭࢮࢯࢰࢱࢲࢳࢴࢵࢶࢷࢸࢹࢺࢻࢼࢽࢾࢿࣀࣁࣂࣃࣄࣅࣆࣇࣈࣉ࣏࣐࣑࣒࣓࣊࣋࣌࣍࣎ࣔࣕࣖࣗࣘࣙࣚࣛࣜࣝࣞࣟ࣠࣡࣢ࣰࣱࣲࣣࣦࣩ࣭࣮࣯ࣶࣹࣺࣤࣥࣧࣨ࣪࣫࣬ࣳࣴࣵࣷࣸࣻࣼࣽࣾࣿऀँंःऄअआइईउऊऋऌऍऎएऐऑऒओऔकखगघङचछजझञटठडढणतथदधनऩपफबभमयरऱलळऴवशषसहऺऻ़ऽािीुूृॄॅॆेैॉॊोौ्ॎॏॐ॒॑॓॔ॕॖॗक़ख़ग़ज़ड़ढ़फ़य़ॠॡॢॣ।॥०१२३४५६७८९॰ॱॲॳॴॵॶॷॸॹॺॻॼॽॾॿঀঁংঃ঄অআইঈউঊঋঌ঍঎এঐ঑঒ওঔকখগঘঙচছজঝঞটঠডঢণতথদধন঩পফবভমযর঱ল঳঴঵শষসহ঺঻়ঽািীুূৃৄ৅৆েৈ৉৊োৌ্ৎ৏৐৑৒৓৔৕৖ৗ৘৙৚৛ড়ঢ়৞য়ৠৡৢৣ৤৥০১২৩৪৫৬৭৮৯ৰৱ৲৳৴৵৶৷৸৹৺৻ৼ৽৾৿਀ਁਂਃ਄ਅਆਇਈਉਊ਋਌਍਎ਏਐ਑਒ਓਔਕਖਗਘਙਚਛਜਝਞਟਠਡਢਣਤਥਦਧਨ਩ਪਫਬਭਮਯਰ਱ਲਲ਼਴ਵਸ਼਷ਸਹ਺਻਼਽ਾਿੀੁੂ੃੄੅੆ੇੈ੉੊ੋੌ੍੎੏੐ੑ੒੓੔੕੖੗੘ਖ਼ਗ਼ਜ਼ੜ੝ਫ਼੟੠੡੢੣੤੥੦੧੨੩੪੫੬੭੮੯ੰੱੲੳੴੵ੶੷੸੹੺੻੼੽੾੿઀ઁંઃ઄અઆઇઈઉઊઋઌઍ઎એઐઑ઒ઓઔકખગઘઙચછજઝઞટઠડઢણતથદધન઩પફબભમયર઱લળ઴વશષસહ઺઻઼ઽાિીુૂૃૄૅ૆ેૈૉ૊ોૌ્૎૏ૐ૑૒૓૔૕૖૗૘૙૚૛૜૝૞૟ૠૡૢૣ૤૥૦૧૨૩૪૫૬૭૮૯૰૱૲૳૴૵૶૷૸ૹૺૻૼ૽૾૿଀ଁଂଃ଄ଅଆଇଈଉଊଋଌ଍଎ଏଐ଑଒ଓଔକଖଗଘଙଚଛଜଝଞଟଠଡଢଣତଥଦଧନ଩ପଫବଭମଯର଱ଲଳ଴ଵଶଷସହ଺଻଼ଽାିୀୁୂୃୄ୅୆େୈ୉୊ୋୌ୍୎୏୐୑୒୓୔୕ୖୗ୘୙୚୛ଡ଼ଢ଼୞ୟୠୡୢୣ୤୥୦୧୨୩୪୫୬୭୮୯୰ୱ୲୳୴୵୶୷୸୹୺୻୼୽୾୿஀஁ஂஃ஄அஆஇஈஉஊ஋஌஍எஏஐ஑ஒஓஔக஖஗஘ஙச஛ஜ஝ஞட஠஡஢ணத஥஦஧நனப஫஬஭மயரறலளழவஶஷஸஹ஺஻஼஽ாிீுூ௃௄௅ெேை௉ொோௌ்௎௏ௐ௑௒௓௔௕௖ௗ௘௙௚௛௜௝௞௟௠௡௢௣௤௥௦௧௨௩௪௫௬௭௮௯௰௱௲௳௴௵௶௷௸௹௺௻௼௽௾௿ఀఁంఃఄఅఆఇఈఉఊఋఌ఍ఎఏఐ఑ఒఓఔకఖగఘఙచఛజఝఞటఠడఢణతథదధన఩పఫబభమయరఱలళఴవశషసహ఺఻఼ఽాిీుూృౄ౅ెేై౉ొోౌ్౎౏౐౑౒౓౔ౕౖ౗ౘౙౚ౛౜ౝ౞౟ౠౡౢౣ౤౥౦౧౨౩౪౫౬౭౮౯౰౱౲౳౴౵౶౷౸౹౺౻౼౽౾౿ಀಁಂಃ಄ಅಆಇಈಉಊಋಌ಍ಎಏಐ಑ಒಓಔಕಖಗಘಙಚಛಜಝಞಟಠಡಢಣತಥದಧನ಩ಪಫಬಭಮಯರಱಲಳ಴ವಶಷಸಹ಺಻಼ಽಾಿೀುೂೃೄ೅ೆೇೈ೉ೊೋೌ್೎೏೐೑೒೓೔ೕೖ೗೘೙೚೛೜ೝೞ೟ೠೡೢೣ೤೥೦೧೨೩೪೫೬೭೮೯೰ೱೲೳ೴೵೶೷೸೹೺೻೼೽೾೿ഀഁംഃഄഅആഇഈഉഊഋഌ഍എഏഐ഑ഒഓഔകഖഗഘങചഛജഝഞടഠഡഢണതഥദധനഩപഫബഭമയരറലളഴവശഷസഹഺ഻഼ഽാിീുൂൃൄ൅െേൈ൉ൊോൌ്ൎ൏൐൑൒൓ൔൕൖൗ൘൙൚൛൜൝൞ൟൠൡൢൣ൤൥൦൧൨൩൪൫൬൭൮൯൰൱൲൳൴൵൶൷൸൹ൺൻർൽൾൿ඀ඁංඃ඄අආඇඈඉඊඋඌඍඎඏඐඑඒඓඔඕඖ඗඘඙කඛගඝඞඟචඡජඣඤඥඦටඨඩඪණඬතථදධන඲ඳපඵබභමඹයර඼ල඾඿වශෂසහළෆ෇෈෉්෋෌෍෎ාැෑිීු෕ූ෗ෘෙේෛොෝෞෟ෠෡෢෣෤෥෦෧෨෩෪෫෬෭෮෯෰෱ෲෳ෴෵෶෷෸෹෺෻෼෽෾෿฀กขฃคฅฆงจฉชซฌญฎฏฐฑฒณดตถทธนบปผฝพฟภมยรฤลฦวศษสหฬอฮฯะัาำิีึืฺุู฻฼฽฾฿เแโใไๅๆ็่้๊๋์ํ๎๏๐๑๒๓๔๕๖๗๘๙๚๛๜๝๞๟๠๡๢๣๤๥๦๧๨๩๪๫๬๭๮๯๰๱๲๳๴๵๶๷๸๹๺๻๼๽๾๿຀ກຂ຃ຄ຅ຆງຈຉຊ຋ຌຍຎຏຐຑຒຓດຕຖທຘນບປຜຝພຟຠມຢຣ຤ລ຦ວຨຩສຫຬອຮຯະັາຳິີຶື຺ຸູົຼຽ຾຿ເແໂໃໄ໅ໆ໇່້໊໋໌ໍ໎໏໐໑໒໓໔໕໖໗໘໙໚໛ໜໝໞໟ໠໡໢໣໤໥໦໧໨໩໪໫໬໭໮໯໰໱໲໳໴໵໶໷໸໹໺໻໼໽໾໿ༀ༁༂༃༄༅༆༇༈༉༊་༌།༎༏༐༑༒༓༔༕༖༗༘༙༚༛༜༝༞༟༠༡༢༣༤༥༦༧༨༩༪༫༬༭༮༯༰༱༲༳༴༵༶༷༸༹༺༻༼༽༾༿ཀཁགགྷངཅཆཇ཈ཉཊཋཌཌྷཎཏཐདདྷནཔཕབབྷམཙཚཛཛྷཝཞཟའཡརལཤཥསཧཨཀྵཪཫཬ཭཮཯཰ཱཱཱིིུུྲྀཷླྀཹེཻོཽཾཿ྄ཱྀྀྂྃ྅྆྇ྈྉྊྋྌྍྎྏྐྑྒྒྷྔྕྖྗ྘ྙྚྛྜྜྷྞྟྠྡྡྷྣྤྥྦྦྷྨྩྪྫྫྷྭྮྯྰྱྲླྴྵྶྷྸྐྵྺྻྼ྽྾྿࿀࿁࿂࿃࿄࿅࿆࿇࿈࿉࿊࿋࿌࿍࿎࿏࿐࿑࿒࿓࿔࿕࿖࿗࿘࿙࿚࿛࿜࿝࿞࿟࿠࿡࿢࿣࿤࿥࿦࿧࿨࿩࿪࿫࿬࿭࿮࿯࿰࿱࿲࿳࿴࿵࿶࿷࿸࿹࿺࿻࿼࿽࿾࿿ကခဂဃငစဆဇဈဉညဋဌဍဎဏတထဒဓနပဖဗဘမယရလဝသဟဠအဢဣဤဥဦဧဨဩဪါာိီုူေဲဳဴဵံ့း္်ျြွှဿ၀၁၂၃၄၅၆၇၈၉၊။၌၍၎၏ၐၑၒၓၔၕၖၗၘၙၚၛၜၝၞၟၠၡၢၣၤၥၦၧၨၩၪၫၬၭၮၯၰၱၲၳၴၵၶၷၸၹၺၻၼၽၾၿႀႁႂႃႄႅႆႇႈႉႊႋႌႍႎႏ႐႑႒႓႔႕႖႗႘႙ႚႛႜႝ႞႟កខគឃងចឆជឈញដឋឌឍណតថទធនបផពភមយរលវឝឞសហឡអឣឤឥឦឧឨឩឪឫឬឭឮឯឰឱឲឳ឴឵ាិីឹឺុូួើឿៀេែៃោៅំះៈ៉៊់៌៍៎៏័៑្៓។៕៖ៗ៘៙៚៛ៜ៝៞៟០១២៣៤៥៦៧៨៩៪៫៬៭៮៯៰៱៲៳៴៵៶៷៸៹៺៻៼៽៾៿יִﬞײַﬠﬡﬢﬣﬤﬥﬦﬧﬨ﬩שׁשׂשּׁשּׂאַאָאּבּגּדּהּוּזּ﬷טּיּךּכּלּ﬽מּ﬿נּסּ﭂ףּפּ﭅צּקּרּשּתּוֹבֿכֿפֿﭏﭐﭑﭒﭓﭔﭕﭖﭗﭘﭙﭚﭛﭜﭝﭞﭟﭠﭡﭢﭣﭤﭥﭦﭧﭨﭩﭪﭫﭬﭭﭮﭯﭰﭱﭲﭳﭴﭵﭶﭷﭸﭹﭺﭻﭼﭽﭾﭿﮀﮁﮂﮃﮄﮅﮆﮇﮈﮉﮊﮋﮌﮍﮎﮏﮐﮑﮒﮓﮔﮕﮖﮗﮘﮙﮚﮛﮜﮝﮞﮟﮠﮡﮢﮣﮤﮥﮦﮧﮨﮩﮪﮫﮬﮭﮮﮯﮰﮱ﮲﮳﮴﮵﮶﮷﮸﮹﮺﮻﮼﮽﮾﮿﯀﯁﯂﯃﯄﯅﯆﯇﯈﯉﯊﯋﯌﯍﯎﯏﯐﯑﯒ﯓﯔﯕﯖﯗﯘﯙﯚﯛﯜﯝﯞﯟﯠﯡﯢﯣﯤﯥﯦﯧﯨﯩﯪﯫﯬﯭﯮﯯﯰﯱﯲﯳﯴﯵﯶﯷﯸﯹﯺﯻﯼﯽﯾﯿﰀﰁﰂﰃﰄﰅﰆﰇﰈﰉﰊﰋﰌﰍﰎﰏﰐﰑﰒﰓﰔﰕﰖﰗﰘﰙﰚﰛﰜﰝﰞﰟﰠﰡﰢﰣﰤﰥﰦﰧﰨﰩﰪﰫﰬﰭﰮﰯﰰﰱﰲﰳﰴﰵﰶﰷﰸﰹﰺﰻﰼﰽﰾﰿﱀﱁﱂﱃﱄﱅﱆﱇﱈﱉﱊﱋﱌﱍﱎﱏﱐﱑﱒﱓﱔﱕﱖﱗﱘﱙﱚﱛﱜﱝﱞﱟﱠﱡﱢﱣﱤﱥﱦﱧﱨﱩﱪﱫﱬﱭﱮﱯﱰﱱﱲﱳﱴﱵﱶﱷﱸﱹﱺﱻﱼﱽﱾﱿﲀﲁﲂﲃﲄﲅﲆﲇﲈﲉﲊﲋﲌﲍﲎﲏﲐﲑﲒﲓﲔﲕﲖﲗﲘﲙﲚﲛﲜﲝﲞﲟﲠﲡﲢﲣﲤﲥﲦﲧﲨﲩﲪﲫﲬﲭﲮﲯﲰﲱﲲﲳﲴﲵﲶﲷﲸﲹﲺﲻﲼﲽﲾﲿﳀﳁﳂﳃﳄﳅﳆﳇﳈﳉﳊﳋﳌﳍﳎﳏﳐﳑﳒﳓﳔﳕﳖﳗﳘﳙﳚﳛﳜﳝﳞﳟﳠﳡﳢﳣﳤﳥﳦﳧﳨﳩﳪﳫﳬﳭﳮﳯﳰﳱﳲﳳﳴﳵﳶﳷﳸﳹﳺﳻﳼﳽﳾﳿﴀﴁﴂﴃﴄﴅﴆﴇﴈﴉﴊﴋﴌﴍﴎﴏﴐﴑﴒﴓﴔﴕﴖﴗﴘﴙﴚﴛﴜﴝﴞﴟﴠﴡﴢﴣﴤﴥﴦﴧﴨﴩﴪﴫﴬﴭﴮﴯﴰﴱﴲﴳﴴﴵﴶﴷﴸﴹﴺﴻﴼﴽ﴾﴿﵀﵁﵂﵃﵄﵅﵆﵇﵈﵉﵊﵋﵌﵍﵎﵏ﵐﵑﵒﵓﵔﵕﵖﵗﵘﵙﵚﵛﵜﵝﵞﵟﵠﵡﵢﵣﵤﵥﵦﵧﵨﵩﵪﵫﵬﵭﵮﵯﵰﵱﵲﵳﵴﵵﵶﵷﵸﵹﵺﵻﵼﵽﵾﵿﶀﶁﶂﶃﶄﶅﶆﶇﶈﶉﶊﶋﶌﶍﶎﶏ﶐﶑ﶒﶓﶔﶕﶖﶗﶘﶙﶚﶛﶜﶝﶞﶟﶠﶡﶢﶣﶤﶥﶦﶧﶨﶩﶪﶫﶬﶭﶮﶯﶰﶱﶲﶳﶴﶵﶶﶷﶸﶹﶺﶻﶼﶽﶾﶿﷀﷁﷂﷃﷄﷅﷆﷇ﷈﷉﷊﷋﷌﷍﷎﷏﷐﷑﷒﷓﷔﷕﷖﷗﷘﷙﷚﷛﷜﷝﷞﷟﷠﷡﷢﷣﷤﷥﷦﷧﷨﷩﷪﷫﷬﷭﷮﷯ﷰﷱﷲﷳﷴﷵﷶﷷﷸﷹﷺﷻ﷼﷽﷾﷿ﹰﹱﹲﹳﹴ﹵ﹶﹷﹸﹹﹺﹻﹼﹽﹾﹿﺀﺁﺂﺃﺄﺅﺆﺇﺈﺉﺊﺋﺌﺍﺎﺏﺐﺑﺒﺓﺔﺕﺖﺗﺘﺙﺚﺛﺜﺝﺞﺟﺠﺡﺢﺣﺤﺥﺦﺧﺨﺩﺪﺫﺬﺭﺮﺯﺰﺱﺲﺳﺴﺵﺶﺷﺸﺹﺺﺻﺼﺽﺾﺿﻀﻁﻂﻃﻄﻅﻆﻇﻈﻉﻊﻋﻌﻍﻎﻏﻐﻑﻒﻓﻔﻕﻖﻗﻘﻙﻚﻛﻜﻝﻞﻟﻠﻡﻢﻣﻤﻥﻦﻧﻨﻩﻪﻫﻬﻭﻮﻯﻰﻱﻲﻳﻴﻵﻶﻷﻸﻹﻺﻻﻼ﻽﻾﻿'"/>
 
   <!-- ===== Run content ===== -->
 
@@ -805,31 +1879,48 @@
   </xsl:template>
 
   <!-- C1 control characters, which XML allows and HTML does not. -->
-  <xsl:variable name="controls" select="'&#x80;&#x81;&#x82;&#x83;&#x84;&#x85;&#x86;&#x87;&#x88;&#x89;&#x8A;&#x8B;&#x8C;&#x8D;&#x8E;&#x8F;&#x90;&#x91;&#x92;&#x93;&#x94;&#x95;&#x96;&#x97;&#x98;&#x99;&#x9A;&#x9B;&#x9C;&#x9D;&#x9E;&#x9F;'"/>
+  <xsl:variable name="c1Controls" select="'&#x80;&#x81;&#x82;&#x83;&#x84;&#x85;&#x86;&#x87;&#x88;&#x89;&#x8A;&#x8B;&#x8C;&#x8D;&#x8E;&#x8F;&#x90;&#x91;&#x92;&#x93;&#x94;&#x95;&#x96;&#x97;&#x98;&#x99;&#x9A;&#x9B;&#x9C;&#x9D;&#x9E;&#x9F;'"/>
 
   <xsl:template match="w:t">
     <xsl:variable name="font" select="string(../w:rPr/w:rFonts/@w:ascii)"/>
-    <xsl:variable name="text" select="translate(., $controls, '')"/>
+    <!-- Outside ASCII there may be C1 controls to drop and symbol characters to map. -->
+    <xsl:variable name="plain" select="translate(., $ascii, '') = ''"/>
     <xsl:choose>
-      <xsl:when test="($font = 'Symbol' or starts-with($font, 'Wingdings')) and translate($text, $privateUse, '') != $text">
-        <xsl:call-template name="symbol-text"><xsl:with-param name="text" select="$text"/><xsl:with-param name="font" select="$font"/></xsl:call-template>
+      <xsl:when test="not($plain)">
+        <xsl:variable name="cleaned" select="translate(., $c1Controls, '')"/>
+        <xsl:choose>
+          <xsl:when test="($font = 'Symbol' or starts-with($font, 'Wingdings')) and translate($cleaned, $privateUse, '') != $cleaned">
+            <xsl:call-template name="symbol-text"><xsl:with-param name="text" select="$cleaned"/><xsl:with-param name="font" select="$font"/></xsl:call-template>
+          </xsl:when>
+          <xsl:otherwise><xsl:call-template name="spaces"><xsl:with-param name="text" select="$cleaned"/></xsl:call-template></xsl:otherwise>
+        </xsl:choose>
       </xsl:when>
-      <xsl:when test="contains($text, '  ')">
-        <xsl:call-template name="spaces"><xsl:with-param name="text" select="$text"/></xsl:call-template>
-      </xsl:when>
-      <xsl:otherwise><xsl:value-of select="$text"/></xsl:otherwise>
+      <xsl:otherwise><xsl:call-template name="spaces"><xsl:with-param name="text" select="string(.)"/></xsl:call-template></xsl:otherwise>
     </xsl:choose>
   </xsl:template>
 
   <!-- HTML folds runs of spaces into one: every space that follows a space becomes a no-break
-       space. Long texts are halved, so that the depth of the work grows with the logarithm of
-       the length; $afterSpace says that the text before this piece ended with a space. -->
+       space. The text is cut at each run of two or more spaces; long texts are halved first,
+       so that the depth of the work grows with the logarithm of the length. $afterSpace says
+       that the text before this piece ended with a space. -->
   <xsl:template name="spaces">
     <xsl:param name="text"/>
     <xsl:param name="afterSpace" select="false()"/>
     <xsl:variable name="length" select="string-length($text)"/>
     <xsl:choose>
-      <xsl:when test="$length &gt; 64">
+      <xsl:when test="$afterSpace and starts-with($text, ' ')">
+        <!-- The leading spaces, 64 at a time. -->
+        <xsl:variable name="other" select="substring(translate($text, ' ', ''), 1, 1)"/>
+        <xsl:variable name="spaces" select="string-length(substring-before($text, $other)) * number($other != '') + $length * number($other = '')"/>
+        <xsl:variable name="written" select="$spaces * number($spaces &lt;= 64) + 64 * number($spaces &gt; 64)"/>
+        <xsl:value-of select="substring($noBreakSpaces, 1, $written)"/>
+        <xsl:call-template name="spaces">
+          <xsl:with-param name="text" select="substring($text, $written + 1)"/>
+          <xsl:with-param name="afterSpace" select="true()"/>
+        </xsl:call-template>
+      </xsl:when>
+      <xsl:when test="not(contains($text, '  '))"><xsl:value-of select="$text"/></xsl:when>
+      <xsl:when test="$length &gt; 256">
         <xsl:variable name="half" select="floor($length div 2)"/>
         <xsl:call-template name="spaces">
           <xsl:with-param name="text" select="substring($text, 1, $half)"/>
@@ -840,19 +1931,16 @@
           <xsl:with-param name="afterSpace" select="substring($text, $half, 1) = ' '"/>
         </xsl:call-template>
       </xsl:when>
-      <xsl:when test="$length &gt; 0">
-        <xsl:variable name="first" select="substring($text, 1, 1)"/>
-        <xsl:choose>
-          <xsl:when test="$first = ' ' and $afterSpace"><xsl:text>&#160;</xsl:text></xsl:when>
-          <xsl:otherwise><xsl:value-of select="$first"/></xsl:otherwise>
-        </xsl:choose>
+      <xsl:otherwise>
+        <xsl:value-of select="concat(substring-before($text, '  '), ' &#160;')"/>
         <xsl:call-template name="spaces">
-          <xsl:with-param name="text" select="substring($text, 2)"/>
-          <xsl:with-param name="afterSpace" select="$first = ' '"/>
+          <xsl:with-param name="text" select="substring-after($text, '  ')"/>
+          <xsl:with-param name="afterSpace" select="true()"/>
         </xsl:call-template>
-      </xsl:when>
+      </xsl:otherwise>
     </xsl:choose>
   </xsl:template>
+  <xsl:variable name="noBreakSpaces" select="'&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;&#160;'"/>
 
   <xsl:template match="w:tab">
     <xsl:text>&#160;&#160;&#160;&#160;</xsl:text>
@@ -876,7 +1964,11 @@
     <xsl:variable name="character">
       <xsl:call-template name="character"><xsl:with-param name="hex" select="$hex"/></xsl:call-template>
     </xsl:variable>
-    <span style="font-family: {@w:font}">
+    <xsl:variable name="font"><xsl:call-template name="safe-font"><xsl:with-param name="name" select="@w:font"/></xsl:call-template></xsl:variable>
+    <span>
+      <xsl:if test="$font != ''">
+        <xsl:attribute name="style">font-family: <xsl:call-template name="css-font"><xsl:with-param name="name" select="$font"/></xsl:call-template></xsl:attribute>
+      </xsl:if>
       <xsl:call-template name="symbol-text"><xsl:with-param name="text" select="$character"/><xsl:with-param name="font" select="string(@w:font)"/></xsl:call-template>
     </span>
   </xsl:template>
@@ -903,168 +1995,6 @@
   <!-- F020 to F0FF in order. -->
   <xsl:variable name="privateTable" select="'&#xF020;&#xF021;&#xF022;&#xF023;&#xF024;&#xF025;&#xF026;&#xF027;&#xF028;&#xF029;&#xF02A;&#xF02B;&#xF02C;&#xF02D;&#xF02E;&#xF02F;&#xF030;&#xF031;&#xF032;&#xF033;&#xF034;&#xF035;&#xF036;&#xF037;&#xF038;&#xF039;&#xF03A;&#xF03B;&#xF03C;&#xF03D;&#xF03E;&#xF03F;&#xF040;&#xF041;&#xF042;&#xF043;&#xF044;&#xF045;&#xF046;&#xF047;&#xF048;&#xF049;&#xF04A;&#xF04B;&#xF04C;&#xF04D;&#xF04E;&#xF04F;&#xF050;&#xF051;&#xF052;&#xF053;&#xF054;&#xF055;&#xF056;&#xF057;&#xF058;&#xF059;&#xF05A;&#xF05B;&#xF05C;&#xF05D;&#xF05E;&#xF05F;&#xF060;&#xF061;&#xF062;&#xF063;&#xF064;&#xF065;&#xF066;&#xF067;&#xF068;&#xF069;&#xF06A;&#xF06B;&#xF06C;&#xF06D;&#xF06E;&#xF06F;&#xF070;&#xF071;&#xF072;&#xF073;&#xF074;&#xF075;&#xF076;&#xF077;&#xF078;&#xF079;&#xF07A;&#xF07B;&#xF07C;&#xF07D;&#xF07E;&#xF07F;&#xF080;&#xF081;&#xF082;&#xF083;&#xF084;&#xF085;&#xF086;&#xF087;&#xF088;&#xF089;&#xF08A;&#xF08B;&#xF08C;&#xF08D;&#xF08E;&#xF08F;&#xF090;&#xF091;&#xF092;&#xF093;&#xF094;&#xF095;&#xF096;&#xF097;&#xF098;&#xF099;&#xF09A;&#xF09B;&#xF09C;&#xF09D;&#xF09E;&#xF09F;&#xF0A0;&#xF0A1;&#xF0A2;&#xF0A3;&#xF0A4;&#xF0A5;&#xF0A6;&#xF0A7;&#xF0A8;&#xF0A9;&#xF0AA;&#xF0AB;&#xF0AC;&#xF0AD;&#xF0AE;&#xF0AF;&#xF0B0;&#xF0B1;&#xF0B2;&#xF0B3;&#xF0B4;&#xF0B5;&#xF0B6;&#xF0B7;&#xF0B8;&#xF0B9;&#xF0BA;&#xF0BB;&#xF0BC;&#xF0BD;&#xF0BE;&#xF0BF;&#xF0C0;&#xF0C1;&#xF0C2;&#xF0C3;&#xF0C4;&#xF0C5;&#xF0C6;&#xF0C7;&#xF0C8;&#xF0C9;&#xF0CA;&#xF0CB;&#xF0CC;&#xF0CD;&#xF0CE;&#xF0CF;&#xF0D0;&#xF0D1;&#xF0D2;&#xF0D3;&#xF0D4;&#xF0D5;&#xF0D6;&#xF0D7;&#xF0D8;&#xF0D9;&#xF0DA;&#xF0DB;&#xF0DC;&#xF0DD;&#xF0DE;&#xF0DF;&#xF0E0;&#xF0E1;&#xF0E2;&#xF0E3;&#xF0E4;&#xF0E5;&#xF0E6;&#xF0E7;&#xF0E8;&#xF0E9;&#xF0EA;&#xF0EB;&#xF0EC;&#xF0ED;&#xF0EE;&#xF0EF;&#xF0F0;&#xF0F1;&#xF0F2;&#xF0F3;&#xF0F4;&#xF0F5;&#xF0F6;&#xF0F7;&#xF0F8;&#xF0F9;&#xF0FA;&#xF0FB;&#xF0FC;&#xF0FD;&#xF0FE;&#xF0FF;'"/>
 
-  <!-- ===== Notes ===== -->
-
-  <xsl:template match="w:footnoteReference | w:endnoteReference">
-    <xsl:variable name="kind" select="substring-before(local-name(), 'Reference')"/>
-    <xsl:variable name="first">
-      <xsl:choose>
-        <xsl:when test="$kind = 'footnote'"><xsl:value-of select="$firstFootnoteId"/></xsl:when>
-        <xsl:otherwise><xsl:value-of select="$firstEndnoteId"/></xsl:otherwise>
-      </xsl:choose>
-    </xsl:variable>
-    <sup><a href="#{$kind}-{@w:id}" name="{$kind}-ref-{@w:id}">
-      <xsl:call-template name="note-number"><xsl:with-param name="id" select="@w:id"/><xsl:with-param name="first" select="$first"/></xsl:call-template>
-    </a></sup>
-  </xsl:template>
-
-  <xsl:template name="note-number">
-    <xsl:param name="id"/>
-    <xsl:param name="first"/>
-    <xsl:choose>
-      <xsl:when test="string(number($first)) != 'NaN'"><xsl:value-of select="$id - $first + 1"/></xsl:when>
-      <xsl:otherwise><xsl:value-of select="$id"/></xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
-
-  <xsl:template name="note-texts">
-    <xsl:param name="notes"/>
-    <xsl:param name="kind"/>
-    <xsl:param name="first"/>
-    <xsl:if test="$notes">
-      <div class="{$kind}s">
-        <hr/>
-        <xsl:for-each select="$notes">
-          <div>
-            <a name="{$kind}-{@w:id}" href="#{$kind}-ref-{@w:id}">
-              <xsl:call-template name="note-number"><xsl:with-param name="id" select="@w:id"/><xsl:with-param name="first" select="$first"/></xsl:call-template>
-            </a>
-            <xsl:text> </xsl:text>
-            <xsl:call-template name="blocks"><xsl:with-param name="container" select="."/></xsl:call-template>
-          </div>
-        </xsl:for-each>
-      </div>
-    </xsl:if>
-  </xsl:template>
-
-  <!-- ===== Fields ===== -->
-
-  <!-- A simple field shows its result; a hyperlink or a cross-reference makes it a link. -->
-  <xsl:template match="w:fldSimple">
-    <xsl:variable name="href"><xsl:call-template name="field-target"><xsl:with-param name="instruction" select="@w:instr"/></xsl:call-template></xsl:variable>
-    <xsl:choose>
-      <xsl:when test="$href != ''"><a href="{$href}"><xsl:apply-templates select="*"/></a></xsl:when>
-      <xsl:otherwise><xsl:apply-templates select="*"/></xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
-
-  <!-- The link a field instruction makes: HYPERLINK "url" (or \l "bookmark"), REF bookmark. -->
-  <xsl:template name="field-target">
-    <xsl:param name="instruction"/>
-    <xsl:variable name="words" select="normalize-space($instruction)"/>
-    <xsl:variable name="name" select="translate(substring-before(concat($words, ' '), ' '), $lower, $upper)"/>
-    <xsl:variable name="rest" select="substring-after($words, ' ')"/>
-    <!-- A HYPERLINK's address is its first argument; \l adds a bookmark within it. -->
-    <xsl:variable name="anchor" select="substring-before(substring-after(substring-after($rest, '\l'), '&quot;'), '&quot;')"/>
-    <xsl:choose>
-      <xsl:when test="$name = 'HYPERLINK' and starts-with($rest, '&quot;')">
-        <xsl:value-of select="substring-before(substring($rest, 2), '&quot;')"/>
-        <xsl:if test="$anchor != ''"><xsl:value-of select="concat('#', $anchor)"/></xsl:if>
-      </xsl:when>
-      <xsl:when test="$name = 'HYPERLINK' and $anchor != ''">
-        <xsl:value-of select="concat('#', $anchor)"/>
-      </xsl:when>
-      <xsl:when test="$name = 'HYPERLINK' and $rest != '' and not(starts-with($rest, '\'))">
-        <xsl:value-of select="substring-before(concat($rest, ' '), ' ')"/>
-      </xsl:when>
-      <xsl:when test="$name = 'REF' and $rest != ''">
-        <xsl:value-of select="concat('#', substring-before(concat($rest, ' '), ' '))"/>
-      </xsl:when>
-    </xsl:choose>
-  </xsl:template>
-
-  <!-- A complex field runs from a 'begin' mark through its instruction to 'separate', its
-       result, and 'end'. Where a hyperlink or a cross-reference has all three marks in one
-       paragraph, the result becomes a link: its tags are written at 'separate' and 'end'. -->
-  <xsl:template name="field-tags">
-    <xsl:variable name="mark" select="w:fldChar/@w:fldCharType"/>
-    <xsl:if test="$mark = 'separate' or $mark = 'end'">
-      <xsl:variable name="begin" select="preceding-sibling::w:r[w:fldChar/@w:fldCharType = 'begin'][1]"/>
-      <xsl:variable name="separate" select="$begin/following-sibling::w:r[w:fldChar/@w:fldCharType = 'separate'][1]"/>
-      <xsl:variable name="end" select="$begin/following-sibling::w:r[w:fldChar/@w:fldCharType = 'end'][1]"/>
-      <xsl:if test="$begin and $separate and $end and count($separate/preceding-sibling::w:r) &lt; count($end/preceding-sibling::w:r)
-                    and generate-id($separate/preceding-sibling::w:r[w:fldChar/@w:fldCharType = 'begin'][1]) = generate-id($begin)">
-        <xsl:variable name="instruction">
-          <xsl:for-each select="$begin/following-sibling::w:r[w:instrText][count(preceding-sibling::w:r) &lt; count($separate/preceding-sibling::w:r)]">
-            <xsl:value-of select="w:instrText"/>
-          </xsl:for-each>
-        </xsl:variable>
-        <xsl:variable name="href"><xsl:call-template name="field-target"><xsl:with-param name="instruction" select="$instruction"/></xsl:call-template></xsl:variable>
-        <xsl:if test="$href != '' and not(ancestor::w:hyperlink)">
-          <xsl:choose>
-            <xsl:when test="$mark = 'separate' and generate-id(.) = generate-id($separate)">
-              <xsl:value-of disable-output-escaping="yes" select="concat('&lt;a href=&quot;', $href, '&quot;&gt;')"/>
-            </xsl:when>
-            <xsl:when test="$mark = 'end' and generate-id(.) = generate-id($end)">
-              <xsl:value-of disable-output-escaping="yes" select="'&lt;/a&gt;'"/>
-            </xsl:when>
-          </xsl:choose>
-        </xsl:if>
-      </xsl:if>
-    </xsl:if>
-  </xsl:template>
-
-  <!-- Inline wrappers show their content. -->
-  <xsl:template match="w:smartTag | w:bdo | w:dir">
-    <xsl:apply-templates select="*"/>
-  </xsl:template>
-
-  <!-- Content written twice for older readers: the first choice is enough. -->
-  <xsl:template match="mc:AlternateContent">
-    <xsl:apply-templates select="mc:Choice[1]/*"/>
-  </xsl:template>
-
-  <!-- ===== Links and images ===== -->
-
-  <xsl:template match="w:hyperlink">
-    <xsl:variable name="id" select="@r:id"/>
-    <xsl:variable name="target">
-      <xsl:if test="$id"><xsl:value-of select="$relationships[@Id = $id]/@Target"/></xsl:if>
-      <xsl:if test="@w:anchor">#<xsl:value-of select="@w:anchor"/></xsl:if>
-    </xsl:variable>
-    <xsl:choose>
-      <xsl:when test="$target != ''"><a href="{$target}"><xsl:apply-templates select="*"/></a></xsl:when>
-      <xsl:otherwise><xsl:apply-templates select="*"/></xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
-
-  <!-- A picture, embedded or linked; a chart or a diagram is named in a short text, and a
-       shape without a picture (a text box among them) leaves nothing in the line. -->
-  <xsl:template match="w:drawing">
-    <xsl:variable name="blip" select=".//a:blip[@r:embed or @r:link][1]"/>
-    <xsl:variable name="id" select="($blip/@r:embed | $blip/@r:link)[1]"/>
-    <xsl:variable name="uri" select=".//a:graphicData/@uri"/>
-    <xsl:variable name="name" select="(.//wp:docPr/@descr | .//wp:docPr/@title)[1]"/>
-    <xsl:choose>
-      <xsl:when test="$id and $relationships[@Id = $id]/@Target">
-        <img src="{$relationships[@Id = $id]/@Target}" alt="{$name}"/>
-      </xsl:when>
-      <xsl:when test="contains($uri, '/chart')">
-        <span class="chart">[Chart<xsl:if test="$name != ''">: <xsl:value-of select="$name"/></xsl:if>]</span>
-      </xsl:when>
-      <xsl:when test="contains($uri, '/diagram')">
-        <span class="diagram">[Diagram<xsl:if test="$name != ''">: <xsl:value-of select="$name"/></xsl:if>]</span>
-      </xsl:when>
-    </xsl:choose>
-  </xsl:template>
-
-  <xsl:template match="w:pict | w:object">
-    <xsl:variable name="data" select=".//v:imagedata[@r:id or @r:href][1]"/>
-    <xsl:variable name="id" select="($data/@r:id | $data/@r:href)[1]"/>
-    <xsl:if test="$id and $relationships[@Id = $id]/@Target">
-      <img src="{$relationships[@Id = $id]/@Target}" alt="{$data/@o:title}"/>
-    </xsl:if>
-  </xsl:template>
 
   <!-- ===== Equations ===== -->
 
@@ -1113,36 +2043,5 @@
     <xsl:apply-templates select="m:e"/>
   </xsl:template>
 
-  <!-- ===== Strict OOXML ===== -->
-
-  <!-- A Strict main part is copied into the transitional namespaces before it is converted. -->
-  <xsl:template match="*" mode="strict">
-    <xsl:variable name="namespace">
-      <xsl:call-template name="transitional-namespace"><xsl:with-param name="uri" select="namespace-uri()"/></xsl:call-template>
-    </xsl:variable>
-    <xsl:element name="{local-name()}" namespace="{$namespace}">
-      <xsl:for-each select="@*">
-        <xsl:variable name="attributeNamespace">
-          <xsl:call-template name="transitional-namespace"><xsl:with-param name="uri" select="namespace-uri()"/></xsl:call-template>
-        </xsl:variable>
-        <xsl:attribute name="{local-name()}" namespace="{$attributeNamespace}"><xsl:value-of select="."/></xsl:attribute>
-      </xsl:for-each>
-      <xsl:apply-templates select="node()" mode="strict"/>
-    </xsl:element>
-  </xsl:template>
-  <xsl:template match="text()" mode="strict"><xsl:value-of select="."/></xsl:template>
-
-  <xsl:template name="transitional-namespace">
-    <xsl:param name="uri"/>
-    <xsl:choose>
-      <xsl:when test="$uri = 'http://purl.oclc.org/ooxml/wordprocessingml/main'">http://schemas.openxmlformats.org/wordprocessingml/2006/main</xsl:when>
-      <xsl:when test="$uri = 'http://purl.oclc.org/ooxml/officeDocument/relationships'">http://schemas.openxmlformats.org/officeDocument/2006/relationships</xsl:when>
-      <xsl:when test="$uri = 'http://purl.oclc.org/ooxml/drawingml/main'">http://schemas.openxmlformats.org/drawingml/2006/main</xsl:when>
-      <xsl:when test="$uri = 'http://purl.oclc.org/ooxml/drawingml/wordprocessingDrawing'">http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing</xsl:when>
-      <xsl:when test="$uri = 'http://purl.oclc.org/ooxml/drawingml/picture'">http://schemas.openxmlformats.org/drawingml/2006/picture</xsl:when>
-      <xsl:when test="$uri = 'http://purl.oclc.org/ooxml/officeDocument/math'">http://schemas.openxmlformats.org/officeDocument/2006/math</xsl:when>
-      <xsl:otherwise><xsl:value-of select="$uri"/></xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
 
 </xsl:stylesheet>
