@@ -60,17 +60,19 @@
 
   <!-- ===== Keys (each applies to the tree its context node is in) ===== -->
 
+  <!-- Patterns without predicates: in a tree made by the stylesheet, libxslt counts a node's
+       siblings to test a predicate in a pattern, which is quadratic in long bodies. Nodes
+       whose use expression is empty are not indexed. -->
   <xsl:key name="style" match="w:style" use="@w:styleId"/>
-  <xsl:key name="defaultStyle" match="w:style[@w:default = '1' or @w:default = 'true' or @w:default = 'on']" use="@w:type"/>
+  <xsl:key name="defaultStyle" match="w:style" use="@w:type[../@w:default = '1' or ../@w:default = 'true' or ../@w:default = 'on']"/>
   <xsl:key name="num" match="w:num" use="@w:numId"/>
   <xsl:key name="abstract" match="w:abstractNum" use="@w:abstractNumId"/>
   <xsl:key name="relationship" match="rel:Relationship" use="concat(../@scope, ' ', @Id)"/>
-  <xsl:key name="node" match="*[@k:id]" use="@k:id"/>
-  <xsl:key name="itemsOfAbstract" match="w:p[@k:l]" use="@k:a"/>
-  <xsl:key name="itemsOfAbstractLevel" match="w:p[@k:l]" use="concat(@k:a, ' ', @k:l)"/>
-  <xsl:key name="itemsOfNumLevel" match="w:p[@k:l]" use="concat(@k:n, ' ', @k:l)"/>
-  <xsl:key name="openCells" match="w:tc[@k:gc][not(@k:vm = 'c')]" use="concat(ancestor::w:tbl[1]/@k:id, ' ', @k:gc)"/>
-  <xsl:key name="entry" match="k:e" use="@k"/>
+  <xsl:key name="node" match="*" use="@k:id"/>
+  <xsl:key name="itemsOfAbstract" match="w:p" use="@k:a"/>
+  <xsl:key name="itemsOfNum" match="w:p" use="@k:n"/>
+  <xsl:key name="openCells" match="w:tc" use="@k:oc"/>
+  <xsl:key name="entry" match="k:e" use="concat(@k, substring-before(., '|'))"/>
 
   <xsl:variable name="upper" select="'ABCDEFGHIJKLMNOPQRSTUVWXYZ'"/>
   <xsl:variable name="lower" select="'abcdefghijklmnopqrstuvwxyz'"/>
@@ -138,11 +140,18 @@
        node-set function the processor has; an XSLT 2.0 or later processor needs none. -->
   <xsl:template name="next-pass">
     <xsl:param name="tree"/>
+    <xsl:param name="content" select="/.."/>
     <xsl:choose>
-      <xsl:when test="function-available('exsl:node-set')"><xsl:apply-templates select="exsl:node-set($tree)/*" mode="pass"/></xsl:when>
-      <xsl:when test="function-available('msxsl:node-set')"><xsl:apply-templates select="msxsl:node-set($tree)/*" mode="pass"/></xsl:when>
-      <xsl:when test="function-available('xalan:nodeset')"><xsl:apply-templates select="xalan:nodeset($tree)/*" mode="pass"/></xsl:when>
-      <xsl:otherwise><xsl:apply-templates select="$tree/*" mode="pass"/></xsl:otherwise>
+      <xsl:when test="function-available('exsl:node-set')">
+        <xsl:apply-templates select="exsl:node-set($tree)/*" mode="pass"><xsl:with-param name="content" select="$content"/></xsl:apply-templates>
+      </xsl:when>
+      <xsl:when test="function-available('msxsl:node-set')">
+        <xsl:apply-templates select="msxsl:node-set($tree)/*" mode="pass"><xsl:with-param name="content" select="$content"/></xsl:apply-templates>
+      </xsl:when>
+      <xsl:when test="function-available('xalan:nodeset')">
+        <xsl:apply-templates select="xalan:nodeset($tree)/*" mode="pass"><xsl:with-param name="content" select="$content"/></xsl:apply-templates>
+      </xsl:when>
+      <xsl:otherwise><xsl:apply-templates select="$tree/*" mode="pass"><xsl:with-param name="content" select="$content"/></xsl:apply-templates></xsl:otherwise>
     </xsl:choose>
   </xsl:template>
 
@@ -159,6 +168,12 @@
         <xsl:variable name="endnotesRels"><xsl:call-template name="rels-path"><xsl:with-param name="path" select="$endnotesPath"/></xsl:call-template></xsl:variable>
         <xsl:variable name="package">
           <k:package>
+            <!-- Runs carry their own marks only where fields need them. -->
+            <xsl:if test="descendant::*[local-name() = 'fldChar']
+                          or ($footnotesPath != '' and document(string($footnotesPath), /)/descendant::*[local-name() = 'fldChar'])
+                          or ($endnotesPath != '' and document(string($endnotesPath), /)/descendant::*[local-name() = 'fldChar'])">
+              <xsl:attribute name="fields">1</xsl:attribute>
+            </xsl:if>
             <xsl:call-template name="gather"><xsl:with-param name="name" select="'main'"/><xsl:with-param name="part" select="/*"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
             <xsl:if test="$footnotesPath != ''">
               <xsl:call-template name="gather"><xsl:with-param name="name" select="'footnotes'"/><xsl:with-param name="part" select="document(string($footnotesPath), /)/*[local-name() = 'footnotes']"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
@@ -259,20 +274,26 @@
 
   <xsl:template match="*" mode="mark">
     <xsl:param name="sp"/>
-    <xsl:copy>
-      <xsl:copy-of select="@*"/>
-      <xsl:if test="$sp != ''"><xsl:attribute name="k:sp"><xsl:value-of select="$sp"/></xsl:attribute></xsl:if>
-      <xsl:apply-templates select="node()" mode="mark"/>
-    </xsl:copy>
+    <xsl:choose>
+      <xsl:when test="w:p or w:tbl"><xsl:call-template name="container"/></xsl:when>
+      <xsl:otherwise>
+        <xsl:copy>
+          <xsl:copy-of select="@*"/>
+          <xsl:if test="$sp != ''"><xsl:attribute name="k:sp"><xsl:value-of select="$sp"/></xsl:attribute></xsl:if>
+          <xsl:apply-templates select="node()" mode="mark"/>
+        </xsl:copy>
+      </xsl:otherwise>
+    </xsl:choose>
   </xsl:template>
   <xsl:template match="text()" mode="mark"><xsl:copy/></xsl:template>
 
   <!-- What a container holds: blocks, which lists may join, and the marks between them
        (bookmarks, permissions, comments), which travel inside the block they precede. -->
-  <xsl:template match="*[w:p or w:tbl]" mode="mark">
+  <xsl:template name="container">
     <xsl:copy>
       <xsl:copy-of select="@*"/>
       <xsl:attribute name="k:id"><xsl:value-of select="generate-id()"/></xsl:attribute>
+      <xsl:attribute name="k:c">1</xsl:attribute>
       <xsl:call-template name="container-content"/>
     </xsl:copy>
   </xsl:template>
@@ -280,24 +301,30 @@
   <!-- A container's content: its properties, its blocks numbered from 1, and the marks that
        no block follows closely, together at the end. -->
   <xsl:template name="container-content">
-    <xsl:attribute name="k:c">1</xsl:attribute>
     <xsl:apply-templates select="*[self::w:tcPr or self::w:sectPr or self::w:sdtPr or self::w:sdtEndPr or self::w:customXmlPr or self::w:trPr]" mode="mark"/>
     <xsl:for-each select="*[self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk]">
       <xsl:apply-templates select="." mode="mark-block"><xsl:with-param name="p" select="position()"/></xsl:apply-templates>
     </xsl:for-each>
     <xsl:apply-templates select="*[not(self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk or self::w:tcPr or self::w:sectPr or self::w:sdtPr or self::w:sdtEndPr or self::w:customXmlPr or self::w:trPr)]
-                                 [not(following-sibling::*[1][self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk] or following-sibling::*[2][self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk]
-                                      or following-sibling::*[3][self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk] or following-sibling::*[4][self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk])]" mode="mark"/>
+                                 [not((following-sibling::*[1])[self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk] or (following-sibling::*[2])[self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk]
+                                      or (following-sibling::*[3])[self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk] or (following-sibling::*[4])[self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk])]" mode="mark"/>
   </xsl:template>
 
   <!-- The marks right before a block (at most four, without a block between). -->
   <xsl:template name="marks-before">
-    <xsl:variable name="m1" select="preceding-sibling::*[1][not(self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk or self::w:tcPr or self::w:sectPr or self::w:sdtPr or self::w:sdtEndPr or self::w:customXmlPr or self::w:trPr)]"/>
-    <xsl:variable name="m2" select="$m1/preceding-sibling::*[1][not(self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk or self::w:tcPr or self::w:sectPr or self::w:sdtPr or self::w:sdtEndPr or self::w:customXmlPr or self::w:trPr)]"/>
-    <xsl:variable name="m3" select="$m2/preceding-sibling::*[1][not(self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk or self::w:tcPr or self::w:sectPr or self::w:sdtPr or self::w:sdtEndPr or self::w:customXmlPr or self::w:trPr)]"/>
-    <xsl:variable name="m4" select="$m3/preceding-sibling::*[1][not(self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk or self::w:tcPr or self::w:sectPr or self::w:sdtPr or self::w:sdtEndPr or self::w:customXmlPr or self::w:trPr)]"/>
+    <xsl:variable name="m1" select="(preceding-sibling::*[1])[not(self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk or self::w:tcPr or self::w:sectPr or self::w:sdtPr or self::w:sdtEndPr or self::w:customXmlPr or self::w:trPr)]"/>
+    <xsl:variable name="m2" select="($m1/preceding-sibling::*[1])[not(self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk or self::w:tcPr or self::w:sectPr or self::w:sdtPr or self::w:sdtEndPr or self::w:customXmlPr or self::w:trPr)]"/>
+    <xsl:variable name="m3" select="($m2/preceding-sibling::*[1])[not(self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk or self::w:tcPr or self::w:sectPr or self::w:sdtPr or self::w:sdtEndPr or self::w:customXmlPr or self::w:trPr)]"/>
+    <xsl:variable name="m4" select="($m3/preceding-sibling::*[1])[not(self::w:p or self::w:tbl or self::w:sdt or self::w:customXml or self::m:oMathPara or self::w:ins or self::w:moveTo or self::w:altChunk or self::w:tcPr or self::w:sectPr or self::w:sdtPr or self::w:sdtEndPr or self::w:customXmlPr or self::w:trPr)]"/>
     <xsl:if test="$m1">
-      <k:marks><xsl:apply-templates select="$m4 | $m3 | $m2 | $m1" mode="mark"/></k:marks>
+      <!-- One at a time: a union would sort them, and sorting siblings of a tree made
+           by the transformation walks the sibling list. -->
+      <k:marks>
+        <xsl:apply-templates select="$m4" mode="mark"/>
+        <xsl:apply-templates select="$m3" mode="mark"/>
+        <xsl:apply-templates select="$m2" mode="mark"/>
+        <xsl:apply-templates select="$m1" mode="mark"/>
+      </k:marks>
     </xsl:if>
   </xsl:template>
 
@@ -306,10 +333,9 @@
     <xsl:copy>
       <xsl:copy-of select="@*"/>
       <xsl:attribute name="k:id"><xsl:value-of select="generate-id()"/></xsl:attribute>
-      <xsl:attribute name="k:p"><xsl:value-of select="$p"/></xsl:attribute>
       <xsl:call-template name="marks-before"/>
       <xsl:choose>
-        <xsl:when test="w:p or w:tbl"><xsl:call-template name="container-content"/></xsl:when>
+        <xsl:when test="w:p or w:tbl"><xsl:attribute name="k:c">1</xsl:attribute><xsl:call-template name="container-content"/></xsl:when>
         <xsl:otherwise><xsl:apply-templates select="node()" mode="mark"/></xsl:otherwise>
       </xsl:choose>
     </xsl:copy>
@@ -327,14 +353,13 @@
     <xsl:variable name="heading"><xsl:call-template name="heading-level"><xsl:with-param name="style" select="$style"/></xsl:call-template></xsl:variable>
     <xsl:copy>
       <xsl:copy-of select="@*"/>
-      <xsl:attribute name="k:id"><xsl:value-of select="generate-id()"/></xsl:attribute>
-      <xsl:attribute name="k:p"><xsl:value-of select="$p"/></xsl:attribute>
       <xsl:if test="$styleId != ''"><xsl:attribute name="k:ps"><xsl:value-of select="$styleId"/></xsl:attribute></xsl:if>
       <xsl:if test="$heading != ''"><xsl:attribute name="k:h"><xsl:value-of select="$heading"/></xsl:attribute></xsl:if>
-      <xsl:if test="$heading = ''"><xsl:call-template name="list-marks"><xsl:with-param name="style" select="$style"/></xsl:call-template></xsl:if>
+      <xsl:if test="$heading = ''"><xsl:call-template name="list-marks"><xsl:with-param name="style" select="$style"/><xsl:with-param name="p" select="$p"/></xsl:call-template></xsl:if>
       <xsl:call-template name="marks-before"/>
+      <xsl:variable name="fields" select="boolean(/k:package/@fields)"/>
       <xsl:for-each select="*">
-        <xsl:apply-templates select="." mode="mark"><xsl:with-param name="sp" select="position()"/></xsl:apply-templates>
+        <xsl:apply-templates select="." mode="mark"><xsl:with-param name="sp" select="substring(position(), 1, 12 * $fields)"/></xsl:apply-templates>
       </xsl:for-each>
     </xsl:copy>
   </xsl:template>
@@ -380,6 +405,7 @@
        numbering comes from the paragraph or from its style's chain; nothing for numId 0. -->
   <xsl:template name="list-marks">
     <xsl:param name="style"/>
+    <xsl:param name="p"/>
     <xsl:variable name="direct" select="w:pPr/w:numPr"/>
     <xsl:variable name="fromStyle">
       <xsl:if test="not($direct/w:numId)"><xsl:call-template name="style-numbering"><xsl:with-param name="style" select="$style"/></xsl:call-template></xsl:if>
@@ -407,6 +433,8 @@
       </xsl:variable>
       <xsl:variable name="abstract" select="key('abstract', key('num', $numId)/w:abstractNumId/@w:val)"/>
       <xsl:variable name="linked" select="key('abstract', key('num', key('style', $abstract/w:numStyleLink/@w:val)/w:pPr/w:numPr/w:numId/@w:val)/w:abstractNumId/@w:val)"/>
+      <xsl:attribute name="k:id"><xsl:value-of select="generate-id()"/></xsl:attribute>
+      <xsl:attribute name="k:p"><xsl:value-of select="$p"/></xsl:attribute>
       <xsl:attribute name="k:l"><xsl:value-of select="$level"/></xsl:attribute>
       <xsl:attribute name="k:n"><xsl:value-of select="$numId"/></xsl:attribute>
       <xsl:attribute name="k:a">
@@ -426,24 +454,25 @@
     <xsl:copy>
       <xsl:copy-of select="@*"/>
       <xsl:attribute name="k:id"><xsl:value-of select="generate-id()"/></xsl:attribute>
-      <xsl:attribute name="k:p"><xsl:value-of select="$p"/></xsl:attribute>
-      <xsl:attribute name="k:rows"><xsl:value-of select="count(w:tr)"/></xsl:attribute>
+      <xsl:variable name="merges" select="boolean(w:tr/w:tc/w:tcPr/w:vMerge)"/>
+      <xsl:if test="$merges"><xsl:attribute name="k:rows"><xsl:value-of select="count(w:tr)"/></xsl:attribute></xsl:if>
       <xsl:call-template name="marks-before"/>
       <xsl:apply-templates select="w:tblPr | w:tblGrid" mode="mark"/>
       <xsl:for-each select="w:tr">
-        <xsl:apply-templates select="." mode="mark-row"><xsl:with-param name="row" select="position()"/></xsl:apply-templates>
+        <xsl:apply-templates select="." mode="mark-row"><xsl:with-param name="row" select="position()"/><xsl:with-param name="merges" select="$merges"/></xsl:apply-templates>
       </xsl:for-each>
     </xsl:copy>
   </xsl:template>
 
   <xsl:template match="w:tr" mode="mark-row">
     <xsl:param name="row"/>
+    <xsl:param name="merges"/>
     <xsl:variable name="before" select="number(concat('0', translate(w:trPr/w:gridBefore/@w:val, translate(w:trPr/w:gridBefore/@w:val, $digits, ''), '')))"/>
     <!-- Spans are added up only in rows that have them, and only over the first 1024 cells. -->
     <xsl:variable name="spans" select="boolean(w:tc/w:tcPr/w:gridSpan)"/>
     <xsl:copy>
       <xsl:copy-of select="@*"/>
-      <xsl:attribute name="k:p"><xsl:value-of select="$row"/></xsl:attribute>
+      <xsl:if test="$merges"><xsl:attribute name="k:p"><xsl:value-of select="$row"/></xsl:attribute></xsl:if>
       <xsl:apply-templates select="w:trPr | w:tblPrEx" mode="mark"/>
       <xsl:for-each select="w:tc">
         <xsl:variable name="column">
@@ -455,7 +484,7 @@
             <xsl:otherwise><xsl:value-of select="$before + position()"/></xsl:otherwise>
           </xsl:choose>
         </xsl:variable>
-        <xsl:apply-templates select="." mode="mark-cell"><xsl:with-param name="column" select="$column"/></xsl:apply-templates>
+        <xsl:apply-templates select="." mode="mark-cell"><xsl:with-param name="column" select="$column"/><xsl:with-param name="merges" select="$merges"/></xsl:apply-templates>
       </xsl:for-each>
       <xsl:apply-templates select="*[not(self::w:tc or self::w:trPr or self::w:tblPrEx)]" mode="mark"/>
     </xsl:copy>
@@ -463,11 +492,17 @@
 
   <xsl:template match="w:tc" mode="mark-cell">
     <xsl:param name="column"/>
+    <xsl:param name="merges"/>
     <xsl:variable name="merge" select="w:tcPr/w:vMerge"/>
     <xsl:copy>
       <xsl:copy-of select="@*"/>
       <xsl:attribute name="k:id"><xsl:value-of select="generate-id()"/></xsl:attribute>
-      <xsl:attribute name="k:gc"><xsl:value-of select="$column"/></xsl:attribute>
+      <xsl:if test="$merges">
+        <xsl:attribute name="k:gc"><xsl:value-of select="$column"/></xsl:attribute>
+        <xsl:if test="not($merge) or $merge/@w:val = 'restart'">
+          <xsl:attribute name="k:oc"><xsl:value-of select="concat(generate-id(ancestor::w:tbl[1]), ' ', $column)"/></xsl:attribute>
+        </xsl:if>
+      </xsl:if>
       <xsl:if test="$merge">
         <xsl:attribute name="k:vm">
           <xsl:choose>
@@ -504,8 +539,10 @@
     <xsl:variable name="mark" select="w:fldChar/@w:fldCharType"/>
     <xsl:copy>
       <xsl:copy-of select="@*"/>
-      <xsl:attribute name="k:id"><xsl:value-of select="generate-id()"/></xsl:attribute>
-      <xsl:if test="$sp != ''"><xsl:attribute name="k:sp"><xsl:value-of select="$sp"/></xsl:attribute></xsl:if>
+      <xsl:if test="/k:package/@fields">
+        <xsl:attribute name="k:id"><xsl:value-of select="generate-id()"/></xsl:attribute>
+        <xsl:if test="$sp != ''"><xsl:attribute name="k:sp"><xsl:value-of select="$sp"/></xsl:attribute></xsl:if>
+      </xsl:if>
       <xsl:choose>
         <xsl:when test="$mark = 'begin'">
           <xsl:attribute name="k:f">b</xsl:attribute>
@@ -522,17 +559,16 @@
   <!-- A field's instruction: the instruction text of the runs after its begin, up to the
        next field mark, looking at most eight siblings ahead. -->
   <xsl:template name="begin-target">
-    <xsl:variable name="s1" select="following-sibling::*[1][not(w:fldChar)]"/>
-    <xsl:variable name="s2" select="$s1/following-sibling::*[1][not(w:fldChar)]"/>
-    <xsl:variable name="s3" select="$s2/following-sibling::*[1][not(w:fldChar)]"/>
-    <xsl:variable name="s4" select="$s3/following-sibling::*[1][not(w:fldChar)]"/>
-    <xsl:variable name="s5" select="$s4/following-sibling::*[1][not(w:fldChar)]"/>
-    <xsl:variable name="s6" select="$s5/following-sibling::*[1][not(w:fldChar)]"/>
-    <xsl:variable name="s7" select="$s6/following-sibling::*[1][not(w:fldChar)]"/>
-    <xsl:variable name="s8" select="$s7/following-sibling::*[1][not(w:fldChar)]"/>
-    <xsl:variable name="instruction">
-      <xsl:for-each select="($s1 | $s2 | $s3 | $s4 | $s5 | $s6 | $s7 | $s8)/w:instrText"><xsl:value-of select="."/></xsl:for-each>
-    </xsl:variable>
+    <xsl:variable name="s1" select="(following-sibling::*[1])[not(w:fldChar)]"/>
+    <xsl:variable name="s2" select="($s1/following-sibling::*[1])[not(w:fldChar)]"/>
+    <xsl:variable name="s3" select="($s2/following-sibling::*[1])[not(w:fldChar)]"/>
+    <xsl:variable name="s4" select="($s3/following-sibling::*[1])[not(w:fldChar)]"/>
+    <xsl:variable name="s5" select="($s4/following-sibling::*[1])[not(w:fldChar)]"/>
+    <xsl:variable name="s6" select="($s5/following-sibling::*[1])[not(w:fldChar)]"/>
+    <xsl:variable name="s7" select="($s6/following-sibling::*[1])[not(w:fldChar)]"/>
+    <xsl:variable name="s8" select="($s7/following-sibling::*[1])[not(w:fldChar)]"/>
+    <xsl:variable name="instruction" select="concat($s1/w:instrText, $s2/w:instrText, $s3/w:instrText, $s4/w:instrText,
+                                                    $s5/w:instrText, $s6/w:instrText, $s7/w:instrText, $s8/w:instrText)"/>
     <xsl:call-template name="field-target"><xsl:with-param name="instruction" select="$instruction"/></xsl:call-template>
   </xsl:template>
 
@@ -877,36 +913,46 @@
 
   <!-- ===== Pass 3: indexes ===== -->
 
-  <!-- Index entries (k:e, found by their key k) hold ranks that xsl:for-each hands out. The
+  <!-- Index entries hold ranks that xsl:for-each hands out, as the text "KEY|VALUE" of a k:e
+       (a list's members carry theirs as attributes, the key in k): a text is the smallest node
+       a tree can hold, and indexes of long documents run to tens of thousands of them. The
        ranks of a set of siblings numbered 1, 2, ... turn into groups: along a container, the
        block number minus the rank among some of its blocks stays the same exactly while those
        blocks follow one another, so it names each unbroken stretch of them. -->
   <xsl:template match="k:marked" mode="pass">
+    <xsl:variable name="fields" select="boolean(k:part/descendant::w:r[@k:href])"/>
     <xsl:variable name="indexed">
       <k:indexed>
         <!-- The index first: a processor that keeps every tree of a transformation in one
              store (Xalan) would otherwise also find the copy below in the keys. -->
         <k:index>
-          <xsl:for-each select="k:part/descendant::*[@k:c][w:p/@k:l]">
+          <xsl:for-each select="k:part/descendant::*[w:p/@k:l]">
             <xsl:call-template name="list-groups"><xsl:with-param name="items" select="w:p[@k:l]"/></xsl:call-template>
           </xsl:for-each>
           <xsl:call-template name="list-counters"/>
           <xsl:call-template name="merge-ranks"/>
           <xsl:call-template name="first-notes"/>
-          <xsl:if test="k:part/descendant::w:r[@k:href]">
+          <xsl:if test="$fields">
             <xsl:call-template name="field-ranks"><xsl:with-param name="runs" select="k:part/descendant::w:r"/></xsl:call-template>
+            <!-- What the next pass needs of the runs, which joins the content to its own
+                 index: the content is copied once, and not into this tree as well. -->
+            <k:runs><xsl:for-each select="k:part/descendant::w:r"><xsl:copy><xsl:copy-of select="@k:id | @k:f"/></xsl:copy></xsl:for-each></k:runs>
           </xsl:if>
         </k:index>
-        <xsl:copy-of select="*"/>
+        <xsl:if test="not($fields)"><xsl:copy-of select="*"/></xsl:if>
       </k:indexed>
     </xsl:variable>
-    <xsl:call-template name="next-pass"><xsl:with-param name="tree" select="$indexed"/></xsl:call-template>
+    <xsl:call-template name="next-pass">
+      <xsl:with-param name="tree" select="$indexed"/>
+      <xsl:with-param name="content" select="."/>
+    </xsl:call-template>
   </xsl:template>
 
   <!-- For each level L from -1 on: the unbroken stretches of a container's list items deeper
        than L. At -1 they are the lists; at L, the items nested under one item of level L
        (or the deeper items that open a stretch). Entries: "g CONTAINER L GROUP" lists the
-       members, "G ITEM L" gives an item's group. -->
+       stretch's first item and its items of level L + 1 (with their level and block number);
+       "G ITEM L" gives the group of a stretch's first and last items, the only ones looked up. -->
   <xsl:template name="list-groups">
     <xsl:param name="items"/>
     <xsl:param name="level" select="-1"/>
@@ -915,8 +961,13 @@
       <xsl:variable name="container" select="@k:id"/>
       <xsl:for-each select="$deeper">
         <xsl:variable name="group" select="@k:p - position()"/>
-        <k:e k="{concat('g ', $container, ' ', $level, ' ', $group)}" r="{@k:id}"/>
-        <k:e k="{concat('G ', @k:id, ' ', $level)}" v="{$group}"/>
+        <xsl:variable name="first" select="not((preceding-sibling::*[1])[@k:l &gt; $level])"/>
+        <xsl:if test="$first or @k:l = $level + 1">
+          <k:e k="{concat('g ', $container, ' ', $level, ' ', $group)}" r="{@k:id}" l="{@k:l}" p="{@k:p}"/>
+        </xsl:if>
+        <xsl:if test="$first or not((following-sibling::*[1])[@k:l &gt; $level])">
+          <k:e><xsl:value-of select="concat('G ', @k:id, ' ', $level, '|', $group)"/></k:e>
+        </xsl:if>
       </xsl:for-each>
       <xsl:call-template name="list-groups">
         <xsl:with-param name="items" select="$deeper"/>
@@ -939,8 +990,9 @@
       </xsl:if>
     </xsl:for-each>
     <xsl:for-each select="k:part[@scope = 'numbering']/w:numbering/w:num/w:lvlOverride[w:startOverride]">
-      <xsl:for-each select="key('itemsOfNumLevel', concat(../@w:numId, ' ', @w:ilvl))">
-        <k:e k="{concat('o ', @k:id)}" v="{position()}"/>
+      <xsl:variable name="level" select="@w:ilvl"/>
+      <xsl:for-each select="key('itemsOfNum', ../@w:numId)[@k:l = $level]">
+        <k:e><xsl:value-of select="concat('o ', @k:id, '|', position())"/></k:e>
       </xsl:for-each>
     </xsl:for-each>
   </xsl:template>
@@ -949,15 +1001,16 @@
     <xsl:param name="abstract"/>
     <xsl:param name="level" select="0"/>
     <xsl:if test="$level &lt;= 8">
-      <xsl:if test="key('itemsOfAbstractLevel', concat($abstract, ' ', $level))">
-        <xsl:for-each select="key('itemsOfAbstractLevel', concat($abstract, ' ', $level))">
-          <k:e k="{concat('y ', @k:id)}" v="{position()}"/>
+      <xsl:variable name="items" select="key('itemsOfAbstract', $abstract)"/>
+      <xsl:if test="$items[@k:l = $level]">
+        <xsl:for-each select="$items[@k:l = $level]">
+          <k:e><xsl:value-of select="concat('y ', @k:id, '|', position())"/></k:e>
         </xsl:for-each>
-        <xsl:for-each select="key('itemsOfAbstract', $abstract)[@k:l &lt;= $level]">
-          <k:e k="{concat('z ', $level, ' ', @k:id)}" v="{position()}"/>
+        <xsl:for-each select="$items[@k:l &lt;= $level]">
+          <k:e><xsl:value-of select="concat('z ', $level, ' ', @k:id, '|', position())"/></k:e>
         </xsl:for-each>
-        <xsl:for-each select="key('itemsOfAbstract', $abstract)[@k:l &lt; $level]">
-          <k:e k="{concat('x ', $abstract, ' ', $level, ' ', position())}" r="{@k:id}"/>
+        <xsl:for-each select="$items[@k:l &lt; $level]">
+          <k:e><xsl:value-of select="concat('x ', $abstract, ' ', $level, ' ', position(), '|', @k:id)"/></k:e>
         </xsl:for-each>
       </xsl:if>
       <xsl:call-template name="level-counters">
@@ -971,17 +1024,17 @@
   <xsl:template name="first-notes">
     <xsl:for-each select="k:part[@scope = 'footnotes']/w:footnotes/w:footnote[not(@w:type) or @w:type = 'normal']">
       <xsl:sort select="@w:id" data-type="number"/>
-      <xsl:if test="position() = 1"><k:e k="first footnote" v="{@w:id}"/></xsl:if>
+      <xsl:if test="position() = 1"><k:e><xsl:value-of select="concat('first footnote', '|', @w:id)"/></k:e></xsl:if>
     </xsl:for-each>
     <xsl:for-each select="k:part[@scope = 'endnotes']/w:endnotes/w:endnote[not(@w:type) or @w:type = 'normal']">
       <xsl:sort select="@w:id" data-type="number"/>
-      <xsl:if test="position() = 1"><k:e k="first endnote" v="{@w:id}"/></xsl:if>
+      <xsl:if test="position() = 1"><k:e><xsl:value-of select="concat('first endnote', '|', @w:id)"/></k:e></xsl:if>
     </xsl:for-each>
   </xsl:template>
 
   <!-- Vertical merges: per table and grid column, the cells that do not continue a merge,
-       ranked: "m TABLE COLUMN RANK" gives the row of the RANK-th, "M CELL" a cell's rank. A
-       merge ends at the next such cell. -->
+       ranked: "m TABLE COLUMN RANK" gives the row of the RANK-th, "M CELL" the rank of a cell
+       that starts a merge, which ends at the next such cell. -->
   <xsl:template name="merge-ranks">
     <xsl:for-each select="k:part/descendant::w:tbl[w:tr/w:tc/@k:vm]">
       <xsl:variable name="table" select="@k:id"/>
@@ -989,8 +1042,8 @@
       <xsl:for-each select="$grid | w:tr[1][not($grid)]/w:tc[position() &lt;= 256]">
         <xsl:variable name="column" select="position()"/>
         <xsl:for-each select="key('openCells', concat($table, ' ', $column))">
-          <k:e k="{concat('m ', $table, ' ', $column, ' ', position())}" v="{../@k:p}"/>
-          <k:e k="{concat('M ', @k:id)}" v="{position()}"/>
+          <k:e><xsl:value-of select="concat('m ', $table, ' ', $column, ' ', position(), '|', ../@k:p)"/></k:e>
+          <xsl:if test="@k:vm = 'r'"><k:e><xsl:value-of select="concat('M ', @k:id, '|', position())"/></k:e></xsl:if>
         </xsl:for-each>
       </xsl:for-each>
     </xsl:for-each>
@@ -1001,12 +1054,12 @@
        come the counts of begins and ends before a run, and its depth in fields. -->
   <xsl:template name="field-ranks">
     <xsl:param name="runs"/>
-    <k:e k="fields" v="1"/>
-    <xsl:for-each select="$runs"><k:e k="{concat('r ', @k:id)}" v="{position()}"/></xsl:for-each>
-    <xsl:for-each select="$runs[@k:f = 'b']"><k:e k="{concat('bb ', @k:id)}" v="{position()}"/></xsl:for-each>
-    <xsl:for-each select="$runs[not(@k:f = 'b')]"><k:e k="{concat('nb ', @k:id)}" v="{position()}"/></xsl:for-each>
-    <xsl:for-each select="$runs[@k:f = 'e']"><k:e k="{concat('ee ', @k:id)}" v="{position()}"/></xsl:for-each>
-    <xsl:for-each select="$runs[not(@k:f = 'e')]"><k:e k="{concat('ne ', @k:id)}" v="{position()}"/></xsl:for-each>
+    <k:e>fields|1</k:e>
+    <xsl:for-each select="$runs"><k:e><xsl:value-of select="concat('r ', @k:id, '|', position())"/></k:e></xsl:for-each>
+    <xsl:for-each select="$runs[@k:f = 'b']"><k:e><xsl:value-of select="concat('bb ', @k:id, '|', position())"/></k:e></xsl:for-each>
+    <xsl:for-each select="$runs[not(@k:f = 'b')]"><k:e><xsl:value-of select="concat('nb ', @k:id, '|', position())"/></k:e></xsl:for-each>
+    <xsl:for-each select="$runs[@k:f = 'e']"><k:e><xsl:value-of select="concat('ee ', @k:id, '|', position())"/></k:e></xsl:for-each>
+    <xsl:for-each select="$runs[not(@k:f = 'e')]"><k:e><xsl:value-of select="concat('ne ', @k:id, '|', position())"/></k:e></xsl:for-each>
   </xsl:template>
 
   <!-- ===== Pass 4: fields by depth ===== -->
@@ -1015,14 +1068,16 @@
        "t RUN D" tells which field at depth D a deeper run belongs to; "s D I" and "e D I"
        are that field's separate and end marks. Without field links there is nothing to do. -->
   <xsl:template match="k:indexed" mode="pass">
+    <xsl:param name="content"/>
     <xsl:choose>
       <xsl:when test="key('entry', 'fields')">
         <xsl:variable name="linked">
           <k:linked>
             <k:index>
-              <xsl:call-template name="field-depths"><xsl:with-param name="runs" select="k:part/descendant::w:r"/></xsl:call-template>
+              <xsl:copy-of select="k:index/k:e"/>
+              <xsl:call-template name="field-depths"><xsl:with-param name="runs" select="k:index/k:runs/w:r"/></xsl:call-template>
             </k:index>
-            <xsl:copy-of select="*"/>
+            <xsl:copy-of select="$content/*"/>
           </k:linked>
         </xsl:variable>
         <xsl:call-template name="next-pass"><xsl:with-param name="tree" select="$linked"/></xsl:call-template>
@@ -1040,21 +1095,23 @@
     <xsl:param name="runs"/>
     <xsl:param name="depth" select="0"/>
     <!-- Before a begin mark: its rank among begins less one, and the ends before it. -->
-    <xsl:variable name="opening" select="$runs[@k:f = 'b'][sum(key('entry', concat('bb ', @k:id))/@v) - 1 - sum(key('entry', concat('r ', @k:id))/@v)
-                                                           + sum(key('entry', concat('ne ', @k:id))/@v) = $depth]"/>
+    <xsl:variable name="opening" select="$runs[@k:f = 'b'][number(concat('0', substring-after(key('entry', concat('bb ', @k:id)), '|'))) - 1 - number(concat('0', substring-after(key('entry', concat('r ', @k:id)), '|')))
+                                                           + number(concat('0', substring-after(key('entry', concat('ne ', @k:id)), '|'))) = $depth]"/>
     <xsl:if test="$opening and $depth &lt; 8">
-      <xsl:for-each select="$opening"><k:e k="{concat('F ', $depth, ' ', position())}" r="{@k:id}"/></xsl:for-each>
+      <xsl:for-each select="$opening"><k:e><xsl:value-of select="concat('F ', $depth, ' ', position(), '|', @k:id)"/></k:e></xsl:for-each>
       <!-- "t RUN D": the run's rank among the runs that are not such begins; the rank of the
            run less it counts the begins before the run, the field at depth D around it. -->
-      <xsl:for-each select="$runs[not(@k:f = 'b') or sum(key('entry', concat('bb ', @k:id))/@v) - 1 - sum(key('entry', concat('r ', @k:id))/@v)
-                                                       + sum(key('entry', concat('ne ', @k:id))/@v) != $depth]">
-        <k:e k="{concat('t ', @k:id, ' ', $depth)}" v="{position()}"/>
+      <xsl:for-each select="$runs[not(@k:f = 'b') or number(concat('0', substring-after(key('entry', concat('bb ', @k:id)), '|'))) - 1 - number(concat('0', substring-after(key('entry', concat('r ', @k:id)), '|')))
+                                                       + number(concat('0', substring-after(key('entry', concat('ne ', @k:id)), '|'))) != $depth]">
+        <xsl:variable name="rank" select="substring-after(key('entry', concat('r ', @k:id)), '|')"/>
+        <xsl:variable name="runDepth"><xsl:call-template name="depth-before"><xsl:with-param name="rank" select="$rank"/></xsl:call-template></xsl:variable>
+        <xsl:if test="$runDepth &gt; $depth">
+          <k:e><xsl:value-of select="concat('t ', @k:id, ' ', $depth, '|', position())"/></k:e>
+        </xsl:if>
         <xsl:if test="@k:f = 's' or @k:f = 'e'">
-          <xsl:variable name="rank" select="key('entry', concat('r ', @k:id))/@v"/>
-          <xsl:variable name="runDepth"><xsl:call-template name="depth-before"><xsl:with-param name="rank" select="$rank"/></xsl:call-template></xsl:variable>
           <xsl:if test="$runDepth = $depth + 1">
-            <xsl:if test="@k:f = 's'"><k:e k="{concat('s ', $depth, ' ', $rank - position())}" v="{$rank}"/></xsl:if>
-            <xsl:if test="@k:f = 'e'"><k:e k="{concat('e ', $depth, ' ', $rank - position())}" r="{@k:id}"/></xsl:if>
+            <xsl:if test="@k:f = 's'"><k:e><xsl:value-of select="concat('s ', $depth, ' ', $rank - position(), '|', $rank)"/></k:e></xsl:if>
+            <xsl:if test="@k:f = 'e'"><k:e><xsl:value-of select="concat('e ', $depth, ' ', $rank - position(), '|', @k:id)"/></k:e></xsl:if>
           </xsl:if>
         </xsl:if>
       </xsl:for-each>
@@ -1071,14 +1128,15 @@
     <xsl:apply-templates select="k:part[@scope = 'main']/*" mode="page"/>
   </xsl:template>
 
-  <xsl:key name="paragraphsOfStyle" match="w:p[@k:ps]" use="@k:ps"/>
+  <xsl:key name="paragraphsOfStyle" match="w:p" use="@k:ps"/>
 
   <xsl:template match="*" mode="page">
     <xsl:variable name="defaults" select="/*/k:part[@scope = 'styles']/w:styles/k:defaults"/>
     <html>
       <head>
         <title>
-          <xsl:for-each select="(w:body/w:p[@k:h = 'title'] | w:body/w:p[not(@k:h)][translate(w:pPr/w:pStyle/@w:val, $upper, $lower) = 'title'])[1]/descendant::w:t">
+          <xsl:variable name="marked" select="w:body/w:p[@k:h = 'title'][1]"/>
+          <xsl:for-each select="$marked/descendant::w:t | w:body/w:p[not($marked)][translate(w:pPr/w:pStyle/@w:val, $upper, $lower) = 'title'][1]/descendant::w:t">
             <xsl:value-of select="."/>
           </xsl:for-each>
         </title>
@@ -1136,7 +1194,7 @@
       <xsl:text>; </xsl:text>
     </xsl:if>
     <xsl:text>font-size: </xsl:text>
-    <xsl:call-template name="points"><xsl:with-param name="half" select="(@k:sz | $defaults/@k:sz)[1]"/></xsl:call-template>
+    <xsl:call-template name="points"><xsl:with-param name="half" select="concat(@k:sz, substring($defaults/@k:sz, 1, 9 * not(@k:sz)))"/></xsl:call-template>
     <xsl:text>; font-weight: </xsl:text>
     <xsl:value-of select="substring('normalbold', 1 + 6 * ((number($defaults/@k:b = '1') + number(@k:b = '1')) mod 2), 6 - 2 * ((number($defaults/@k:b = '1') + number(@k:b = '1')) mod 2))"/>
     <xsl:text>; font-style: </xsl:text>
@@ -1193,7 +1251,7 @@
         <xsl:when test="not(@k:l)"><xsl:apply-templates select="."/></xsl:when>
         <xsl:when test="not(preceding-sibling::*[1]/@k:l)">
           <xsl:call-template name="list">
-            <xsl:with-param name="members" select="key('node', key('entry', concat('g ', ../@k:id, ' -1 ', key('entry', concat('G ', @k:id, ' -1'))/@v))/@r)"/>
+            <xsl:with-param name="members" select="key('entry', concat('g ', ../@k:id, ' -1 ', substring-after(key('entry', concat('G ', @k:id, ' -1')), '|')))"/>
             <xsl:with-param name="level" select="0"/>
           </xsl:call-template>
         </xsl:when>
@@ -1208,7 +1266,7 @@
       <xsl:when test="@k:c"><xsl:apply-templates select="k:marks/*"/><xsl:call-template name="blocks"/></xsl:when>
       <xsl:when test="w:sdtContent[@k:c]"><xsl:apply-templates select="k:marks/*"/><xsl:for-each select="w:sdtContent"><xsl:call-template name="blocks"/></xsl:for-each></xsl:when>
       <xsl:otherwise>
-        <xsl:apply-templates select="*[not(self::k:marks)] | w:sdtContent/*"><xsl:with-param name="inLink" select="$inLink"/></xsl:apply-templates>
+        <xsl:apply-templates select="*[not(self::k:marks)]"><xsl:with-param name="inLink" select="$inLink"/></xsl:apply-templates>
       </xsl:otherwise>
     </xsl:choose>
   </xsl:template>
@@ -1284,27 +1342,30 @@
 
   <!-- ===== Lists ===== -->
 
-  <!-- The lists of $level: their items are the $members of that level, each holding the
-       lists of the deeper members after it; deeper members that come first sit in an item
-       without a mark. Items of one abstract numbering in a row make one list; where the
-       numbering changes, a new list begins (after 64 such changes the items stay in the last
-       list, each with its own mark). The deeper stretch after an item is found through the
-       index, so that the recursion follows the nesting, not the length of a list. -->
+  <!-- The lists of $level: their items are the members of that level, each holding the lists
+       of the deeper members after it; deeper members that come first sit in an item without
+       a mark. Items of one abstract numbering in a row make one list; where the numbering
+       changes, a new list begins (after 64 such changes the items stay in the last list,
+       each with its own mark). Members are the index's entries of a stretch (item, level,
+       block number), so that the deeper stretch after an item is one look-up and the
+       recursion follows the nesting, not the length of a list. -->
   <xsl:template name="list">
     <xsl:param name="members"/>
     <xsl:param name="level"/>
-    <xsl:variable name="heads" select="$members[@k:l = $level]"/>
+    <xsl:variable name="heads" select="$members[@l = $level]"/>
     <xsl:variable name="starts">
-      <xsl:for-each select="$heads">
-        <xsl:variable name="before" select="preceding-sibling::*[1]"/>
-        <xsl:variable name="previous" select="$before[@k:l = $level]
-            | key('node', key('entry', concat('g ', ../@k:id, ' ', $level, ' ', key('entry', concat('G ', $before/@k:id, ' ', $level))/@v))[1]/@r)
-                /preceding-sibling::*[1][$before/@k:l &gt; $level]"/>
-        <xsl:if test="position() &gt; 1 and not($previous/@k:a = @k:a)"><xsl:value-of select="concat(@k:p, ' ')"/></xsl:if>
+      <xsl:for-each select="$heads[position() &gt; 1]">
+        <xsl:for-each select="key('node', @r)">
+          <xsl:variable name="before" select="preceding-sibling::*[1]"/>
+          <xsl:variable name="previous" select="$before[@k:l = $level]
+              | (key('node', key('entry', concat('g ', ../@k:id, ' ', $level, ' ', substring-after(key('entry', concat('G ', $before/@k:id, ' ', $level)), '|')))[1]/@r)
+                  /preceding-sibling::*[1])[$before/@k:l &gt; $level]"/>
+          <xsl:if test="not($previous/@k:a = @k:a)"><xsl:value-of select="concat(@k:p, ' ')"/></xsl:if>
+        </xsl:for-each>
       </xsl:for-each>
     </xsl:variable>
     <xsl:call-template name="list-segments">
-      <xsl:with-param name="members" select="$members"/>
+      <xsl:with-param name="first" select="$members[1]"/>
       <xsl:with-param name="heads" select="$heads"/>
       <xsl:with-param name="level" select="$level"/>
       <xsl:with-param name="starts" select="string($starts)"/>
@@ -1312,7 +1373,7 @@
   </xsl:template>
 
   <xsl:template name="list-segments">
-    <xsl:param name="members"/>
+    <xsl:param name="first"/>
     <xsl:param name="heads"/>
     <xsl:param name="level"/>
     <xsl:param name="starts"/>
@@ -1320,14 +1381,15 @@
     <xsl:variable name="end" select="substring-before($starts, ' ')"/>
     <xsl:variable name="last" select="$end = '' or $segment = 64"/>
     <xsl:call-template name="list-element">
-      <xsl:with-param name="first" select="$members[1][$segment = 1] | $heads[1][$segment &gt; 1]"/>
-      <xsl:with-param name="heads" select="$heads[$last or @k:p &lt; $end]"/>
+      <xsl:with-param name="first" select="$first"/>
+      <xsl:with-param name="heads" select="$heads[$last or @p &lt; $end]"/>
       <xsl:with-param name="level" select="$level"/>
     </xsl:call-template>
     <xsl:if test="not($last)">
+      <xsl:variable name="rest" select="$heads[@p &gt;= $end]"/>
       <xsl:call-template name="list-segments">
-        <xsl:with-param name="members" select="$members"/>
-        <xsl:with-param name="heads" select="$heads[@k:p &gt;= $end]"/>
+        <xsl:with-param name="first" select="$rest[1]"/>
+        <xsl:with-param name="heads" select="$rest"/>
         <xsl:with-param name="level" select="$level"/>
         <xsl:with-param name="starts" select="substring-after($starts, ' ')"/>
         <xsl:with-param name="segment" select="$segment + 1"/>
@@ -1340,7 +1402,8 @@
     <xsl:param name="first"/>
     <xsl:param name="heads"/>
     <xsl:param name="level"/>
-    <xsl:variable name="kind"><xsl:call-template name="list-kind"><xsl:with-param name="item" select="$first[1]"/><xsl:with-param name="level" select="$level"/></xsl:call-template></xsl:variable>
+    <xsl:variable name="firstItem" select="key('node', $first/@r)"/>
+    <xsl:variable name="kind"><xsl:call-template name="list-kind"><xsl:with-param name="item" select="$firstItem"/><xsl:with-param name="level" select="$level"/></xsl:call-template></xsl:variable>
     <xsl:variable name="element" select="substring-before($kind, ' ')"/>
     <xsl:element name="{$element}">
       <xsl:variable name="type" select="substring-before(substring-after($kind, ' '), ' ')"/>
@@ -1349,37 +1412,40 @@
       <xsl:if test="$element = 'ol'">
         <xsl:variable name="start">
           <xsl:choose>
-            <xsl:when test="$first/@k:l = $level"><xsl:for-each select="$first[1]"><xsl:call-template name="item-number"/></xsl:for-each></xsl:when>
-            <xsl:otherwise><xsl:call-template name="level-start"><xsl:with-param name="item" select="$first[1]"/><xsl:with-param name="level" select="$level"/></xsl:call-template></xsl:otherwise>
+            <xsl:when test="$first/@l = $level"><xsl:for-each select="$firstItem"><xsl:call-template name="item-number"/></xsl:for-each></xsl:when>
+            <xsl:otherwise><xsl:call-template name="level-start"><xsl:with-param name="item" select="$firstItem"/><xsl:with-param name="level" select="$level"/></xsl:call-template></xsl:otherwise>
           </xsl:choose>
         </xsl:variable>
         <xsl:if test="$start != 1"><xsl:attribute name="start"><xsl:value-of select="$start"/></xsl:attribute></xsl:if>
       </xsl:if>
-      <xsl:if test="$first/@k:l &gt; $level">
+      <xsl:if test="$first/@l &gt; $level">
         <li style="list-style-type: none">
           <xsl:call-template name="list">
-            <xsl:with-param name="members" select="key('node', key('entry', concat('g ', $first/../@k:id, ' ', $level, ' ', key('entry', concat('G ', $first/@k:id, ' ', $level))/@v))/@r)"/>
+            <xsl:with-param name="members" select="key('entry', concat('g ', $firstItem/../@k:id, ' ', $level, ' ', substring-after(key('entry', concat('G ', $first/@r, ' ', $level)), '|')))"/>
             <xsl:with-param name="level" select="$level + 1"/>
           </xsl:call-template>
         </li>
       </xsl:if>
       <xsl:for-each select="$heads">
-        <li>
-          <xsl:call-template name="paragraph-attributes"/>
-          <xsl:if test="position() &gt; 1 or $first/@k:l &gt; $level">
-            <xsl:call-template name="item-mark"><xsl:with-param name="listKind" select="$kind"/><xsl:with-param name="level" select="$level"/></xsl:call-template>
-          </xsl:if>
-          <xsl:call-template name="paragraph-content"/>
-          <xsl:call-template name="empty-mark"/>
-          <xsl:call-template name="text-boxes"/>
-          <xsl:variable name="next" select="following-sibling::*[1][@k:l &gt; $level]"/>
-          <xsl:if test="$next">
-            <xsl:call-template name="list">
-              <xsl:with-param name="members" select="key('node', key('entry', concat('g ', ../@k:id, ' ', $level, ' ', key('entry', concat('G ', $next/@k:id, ' ', $level))/@v))/@r)"/>
-              <xsl:with-param name="level" select="$level + 1"/>
-            </xsl:call-template>
-          </xsl:if>
-        </li>
+        <xsl:variable name="mark" select="position() &gt; 1 or $first/@l &gt; $level"/>
+        <xsl:for-each select="key('node', @r)">
+          <li>
+            <xsl:call-template name="paragraph-attributes"/>
+            <xsl:if test="$mark">
+              <xsl:call-template name="item-mark"><xsl:with-param name="listKind" select="$kind"/><xsl:with-param name="level" select="$level"/></xsl:call-template>
+            </xsl:if>
+            <xsl:call-template name="paragraph-content"/>
+            <xsl:call-template name="empty-mark"/>
+            <xsl:call-template name="text-boxes"/>
+            <xsl:variable name="next" select="(following-sibling::*[1])[@k:l &gt; $level]"/>
+            <xsl:if test="$next">
+              <xsl:call-template name="list">
+                <xsl:with-param name="members" select="key('entry', concat('g ', ../@k:id, ' ', $level, ' ', substring-after(key('entry', concat('G ', $next/@k:id, ' ', $level)), '|')))"/>
+                <xsl:with-param name="level" select="$level + 1"/>
+              </xsl:call-template>
+            </xsl:if>
+          </li>
+        </xsl:for-each>
       </xsl:for-each>
     </xsl:element>
   </xsl:template>
@@ -1406,7 +1472,7 @@
     <xsl:param name="listKind"/>
     <xsl:param name="level"/>
     <xsl:variable name="kind"><xsl:call-template name="list-kind"><xsl:with-param name="item" select="."/><xsl:with-param name="level" select="$level"/></xsl:call-template></xsl:variable>
-    <xsl:variable name="restarts" select="key('num', @k:n)/w:lvlOverride[@w:ilvl = $level]/w:startOverride and key('entry', concat('o ', @k:id))/@v = 1"/>
+    <xsl:variable name="restarts" select="key('num', @k:n)/w:lvlOverride[@w:ilvl = $level]/w:startOverride and substring-after(key('entry', concat('o ', @k:id)), '|') = 1"/>
     <xsl:if test="$kind != $listKind">
       <xsl:variable name="type" select="substring-before(substring-after($kind, ' '), ' ')"/>
       <xsl:attribute name="style">
@@ -1435,13 +1501,13 @@
     <xsl:variable name="level" select="@k:l"/>
     <xsl:variable name="base"><xsl:call-template name="level-start"><xsl:with-param name="item" select="."/><xsl:with-param name="level" select="$level"/></xsl:call-template></xsl:variable>
     <xsl:variable name="override" select="key('num', @k:n)/w:lvlOverride[@w:ilvl = $level]/w:startOverride/@w:val"/>
-    <xsl:variable name="y" select="number(key('entry', concat('y ', @k:id))/@v)"/>
-    <xsl:variable name="resets" select="key('entry', concat('z ', $level, ' ', @k:id))/@v - $y"/>
+    <xsl:variable name="y" select="number(substring-after(key('entry', concat('y ', @k:id)), '|'))"/>
+    <xsl:variable name="resets" select="substring-after(key('entry', concat('z ', $level, ' ', @k:id)), '|') - $y"/>
     <xsl:choose>
-      <xsl:when test="number($override) = number($override)"><xsl:value-of select="$override + key('entry', concat('o ', @k:id))/@v - 1"/></xsl:when>
+      <xsl:when test="number($override) = number($override)"><xsl:value-of select="$override + substring-after(key('entry', concat('o ', @k:id)), '|') - 1"/></xsl:when>
       <xsl:when test="$resets &gt; 0">
-        <xsl:variable name="reset" select="key('entry', concat('x ', @k:a, ' ', $level, ' ', $resets))/@r"/>
-        <xsl:value-of select="$base + $y - key('entry', concat('z ', $level, ' ', $reset))/@v + $resets - 1"/>
+        <xsl:variable name="reset" select="substring-after(key('entry', concat('x ', @k:a, ' ', $level, ' ', $resets)), '|')"/>
+        <xsl:value-of select="$base + $y - substring-after(key('entry', concat('z ', $level, ' ', $reset)), '|') + $resets - 1"/>
       </xsl:when>
       <xsl:when test="$y = $y"><xsl:value-of select="$base + $y - 1"/></xsl:when>
       <xsl:otherwise><xsl:value-of select="$base"/></xsl:otherwise>
@@ -1465,21 +1531,22 @@
        that holds the field's end mark, or to the paragraph's end when the field goes on. -->
   <xsl:template name="inline">
     <xsl:choose>
-      <xsl:when test="not(key('entry', 'fields') and self::w:p[descendant::w:r[@k:f] or sum(key('entry', concat('ne ', descendant::w:r[1]/@k:id))/@v) &gt; sum(key('entry', concat('nb ', descendant::w:r[1]/@k:id))/@v)])">
+      <xsl:when test="not(key('entry', 'fields') and self::w:p[descendant::w:r[@k:f] or number(concat('0', substring-after(key('entry', concat('ne ', descendant::w:r[1]/@k:id)), '|'))) &gt; number(concat('0', substring-after(key('entry', concat('nb ', descendant::w:r[1]/@k:id)), '|')))])">
         <xsl:apply-templates select="*[not(self::k:marks)]"/>
       </xsl:when>
       <xsl:otherwise>
         <xsl:variable name="paragraph" select="."/>
+        <xsl:variable name="lastChild" select="*[last()]/@k:sp"/>
         <xsl:for-each select="*[not(self::k:marks or self::w:pPr)]">
           <xsl:variable name="link"><xsl:call-template name="field-link"/></xsl:variable>
           <xsl:choose>
             <xsl:when test="$link = ''"><xsl:apply-templates select="."/></xsl:when>
             <xsl:otherwise>
-              <xsl:variable name="before"><xsl:for-each select="preceding-sibling::*[1][not(self::k:marks or self::w:pPr)]"><xsl:call-template name="field-link"/></xsl:for-each></xsl:variable>
+              <xsl:variable name="before"><xsl:for-each select="(preceding-sibling::*[1])[not(self::k:marks or self::w:pPr)]"><xsl:call-template name="field-link"/></xsl:for-each></xsl:variable>
               <xsl:if test="$before != $link">
-                <xsl:variable name="end" select="key('node', key('entry', concat('e ', substring-before($link, '|')))/@r)"/>
+                <xsl:variable name="end" select="key('node', substring-after(key('entry', concat('e ', substring-before($link, '|'))), '|'))"/>
                 <xsl:variable name="endChild" select="$end[generate-id(ancestor::w:p[1]) = generate-id($paragraph)]/ancestor-or-self::*[@k:sp][1]"/>
-                <xsl:variable name="last" select="($endChild | $paragraph/*[last()][not($endChild)])/@k:sp"/>
+                <xsl:variable name="last" select="$endChild/@k:sp | $lastChild[not($endChild)]"/>
                 <a href="{substring-after($link, '|')}">
                   <xsl:call-template name="siblings">
                     <xsl:with-param name="first" select="."/>
@@ -1495,17 +1562,26 @@
   </xsl:template>
 
   <!-- $count siblings from $first on, inside a link; sixteen at a time, so that the
-       recursion stays shallow. -->
+       recursion stays shallow, and one at a time, since a union would sort them. -->
   <xsl:template name="siblings">
     <xsl:param name="first"/>
     <xsl:param name="count"/>
-    <xsl:for-each select="($first | $first/following-sibling::*[1] | $first/following-sibling::*[2] | $first/following-sibling::*[3]
-                           | $first/following-sibling::*[4] | $first/following-sibling::*[5] | $first/following-sibling::*[6]
-                           | $first/following-sibling::*[7] | $first/following-sibling::*[8] | $first/following-sibling::*[9]
-                           | $first/following-sibling::*[10] | $first/following-sibling::*[11] | $first/following-sibling::*[12]
-                           | $first/following-sibling::*[13] | $first/following-sibling::*[14] | $first/following-sibling::*[15])[position() &lt;= $count]">
-      <xsl:apply-templates select="."><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates>
-    </xsl:for-each>
+    <xsl:apply-templates select="$first[$count &gt; 0]"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates>
+    <xsl:if test="$count &gt; 1"><xsl:apply-templates select="$first/following-sibling::*[1]"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></xsl:if>
+    <xsl:if test="$count &gt; 2"><xsl:apply-templates select="$first/following-sibling::*[2]"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></xsl:if>
+    <xsl:if test="$count &gt; 3"><xsl:apply-templates select="$first/following-sibling::*[3]"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></xsl:if>
+    <xsl:if test="$count &gt; 4"><xsl:apply-templates select="$first/following-sibling::*[4]"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></xsl:if>
+    <xsl:if test="$count &gt; 5"><xsl:apply-templates select="$first/following-sibling::*[5]"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></xsl:if>
+    <xsl:if test="$count &gt; 6"><xsl:apply-templates select="$first/following-sibling::*[6]"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></xsl:if>
+    <xsl:if test="$count &gt; 7"><xsl:apply-templates select="$first/following-sibling::*[7]"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></xsl:if>
+    <xsl:if test="$count &gt; 8"><xsl:apply-templates select="$first/following-sibling::*[8]"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></xsl:if>
+    <xsl:if test="$count &gt; 9"><xsl:apply-templates select="$first/following-sibling::*[9]"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></xsl:if>
+    <xsl:if test="$count &gt; 10"><xsl:apply-templates select="$first/following-sibling::*[10]"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></xsl:if>
+    <xsl:if test="$count &gt; 11"><xsl:apply-templates select="$first/following-sibling::*[11]"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></xsl:if>
+    <xsl:if test="$count &gt; 12"><xsl:apply-templates select="$first/following-sibling::*[12]"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></xsl:if>
+    <xsl:if test="$count &gt; 13"><xsl:apply-templates select="$first/following-sibling::*[13]"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></xsl:if>
+    <xsl:if test="$count &gt; 14"><xsl:apply-templates select="$first/following-sibling::*[14]"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></xsl:if>
+    <xsl:if test="$count &gt; 15"><xsl:apply-templates select="$first/following-sibling::*[15]"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></xsl:if>
     <xsl:if test="$count &gt; 16">
       <xsl:call-template name="siblings">
         <xsl:with-param name="first" select="$first/following-sibling::*[16]"/>
@@ -1519,10 +1595,11 @@
        text they stand before); '' when there is none. -->
   <xsl:template name="field-link">
     <xsl:if test="not(self::w:pPr or self::k:marks)">
-      <xsl:variable name="run" select="(self::w:r | descendant::w:r[1] | following-sibling::*[1]/descendant-or-self::w:r[1]
-                                        | following-sibling::*[2]/descendant-or-self::w:r[1])[1]"/>
+      <xsl:variable name="own" select="descendant-or-self::w:r[1]"/>
+      <xsl:variable name="next" select="(following-sibling::*[1])[not($own)]/descendant-or-self::w:r[1]"/>
+      <xsl:variable name="run" select="$own | $next | (following-sibling::*[2])[not($own or $next)]/descendant-or-self::w:r[1]"/>
       <xsl:for-each select="$run">
-        <xsl:variable name="rank" select="number(key('entry', concat('r ', @k:id))/@v)"/>
+        <xsl:variable name="rank" select="number(substring-after(key('entry', concat('r ', @k:id)), '|'))"/>
         <xsl:variable name="depth"><xsl:call-template name="depth-before"><xsl:with-param name="rank" select="$rank"/></xsl:call-template></xsl:variable>
         <xsl:call-template name="run-link"><xsl:with-param name="rank" select="$rank"/><xsl:with-param name="depth" select="$depth"/></xsl:call-template>
       </xsl:for-each>
@@ -1533,11 +1610,11 @@
        that is neither ranks among the runs that are not begins (nb) and not ends (ne); the
        difference of the two ranks is that count. A begin or end mark needs its own rank. -->
   <xsl:template name="depth-before">
-    <xsl:param name="rank" select="key('entry', concat('r ', @k:id))/@v"/>
+    <xsl:param name="rank" select="substring-after(key('entry', concat('r ', @k:id)), '|')"/>
     <xsl:choose>
-      <xsl:when test="@k:f = 'b'"><xsl:value-of select="key('entry', concat('bb ', @k:id))/@v - 1 - $rank + key('entry', concat('ne ', @k:id))/@v"/></xsl:when>
-      <xsl:when test="@k:f = 'e'"><xsl:value-of select="$rank - key('entry', concat('nb ', @k:id))/@v - key('entry', concat('ee ', @k:id))/@v + 1"/></xsl:when>
-      <xsl:otherwise><xsl:value-of select="key('entry', concat('ne ', @k:id))/@v - key('entry', concat('nb ', @k:id))/@v"/></xsl:otherwise>
+      <xsl:when test="@k:f = 'b'"><xsl:value-of select="substring-after(key('entry', concat('bb ', @k:id)), '|') - 1 - $rank + substring-after(key('entry', concat('ne ', @k:id)), '|')"/></xsl:when>
+      <xsl:when test="@k:f = 'e'"><xsl:value-of select="$rank - substring-after(key('entry', concat('nb ', @k:id)), '|') - substring-after(key('entry', concat('ee ', @k:id)), '|') + 1"/></xsl:when>
+      <xsl:otherwise><xsl:value-of select="substring-after(key('entry', concat('ne ', @k:id)), '|') - substring-after(key('entry', concat('nb ', @k:id)), '|')"/></xsl:otherwise>
     </xsl:choose>
   </xsl:template>
 
@@ -1546,9 +1623,9 @@
     <xsl:param name="depth"/>
     <xsl:param name="level" select="0"/>
     <xsl:if test="$level &lt; $depth and $level &lt; 8">
-      <xsl:variable name="field" select="concat($level, ' ', $rank - key('entry', concat('t ', @k:id, ' ', $level))/@v)"/>
-      <xsl:variable name="target" select="key('node', key('entry', concat('F ', $field))/@r)/@k:href"/>
-      <xsl:variable name="separate" select="key('entry', concat('s ', $field))/@v"/>
+      <xsl:variable name="field" select="concat($level, ' ', $rank - substring-after(key('entry', concat('t ', @k:id, ' ', $level)), '|'))"/>
+      <xsl:variable name="target" select="key('node', substring-after(key('entry', concat('F ', $field)), '|'))/@k:href"/>
+      <xsl:variable name="separate" select="substring-after(key('entry', concat('s ', $field)), '|')"/>
       <xsl:choose>
         <xsl:when test="$target != '' and $separate &lt; $rank"><xsl:value-of select="concat($field, '|', $target)"/></xsl:when>
         <xsl:otherwise>
@@ -1604,8 +1681,7 @@
     <xsl:variable name="rPr" select="w:rPr"/>
     <xsl:variable name="d" select="/*/k:part[@scope = 'styles']/w:styles/k:defaults"/>
     <xsl:variable name="p" select="key('style', ancestor::w:p[1]/@k:ps)"/>
-    <xsl:variable name="named" select="key('style', $rPr/w:rStyle/@w:val)[@w:type = 'character']"/>
-    <xsl:variable name="c" select="$named | key('defaultStyle', 'character')[not($named)]"/>
+    <xsl:variable name="c" select="key('style', concat($rPr/w:rStyle/@w:val, substring(key('defaultStyle', 'character')/@w:styleId, 1, 1000 * not($rPr/w:rStyle))))[@w:type = 'character']"/>
     <xsl:variable name="hidden" select="number(($rPr/w:vanish and not($rPr/w:vanish[@w:val = '0' or @w:val = 'false' or @w:val = 'off'])) or (not($rPr/w:vanish) and (number($d/@k:vanish = '1') + number($p/@k:vanish = '1') + number($c/@k:vanish = '1')) mod 2 = 1))"/>
     <xsl:if test="$hidden = 0">
       <!-- Which of the three fonts applies: by the first character outside ASCII. -->
@@ -1617,9 +1693,9 @@
       <xsl:variable name="classItalic" select="(number($d/@k:i = '1') + number($p/@k:i = '1')) mod 2"/>
       <xsl:variable name="classCaps" select="(number($d/@k:caps = '1') + number($p/@k:caps = '1')) mod 2"/>
       <xsl:variable name="classSmallCaps" select="(number($d/@k:sc = '1') + number($p/@k:sc = '1')) mod 2"/>
-      <xsl:variable name="classSize" select="number($p/@k:sz | $d/@k:sz[not($p/@k:sz)])"/>
-      <xsl:variable name="classFont" select="string($p/@k:fa | $d/@k:fa[not($p/@k:fa)])"/>
-      <xsl:variable name="classColour" select="string($p/@k:color | $d/@k:color[not($p/@k:color)])"/>
+      <xsl:variable name="classSize" select="number(concat($p/@k:sz, substring($d/@k:sz, 1, 1000 * not($p/@k:sz))))"/>
+      <xsl:variable name="classFont" select="concat($p/@k:fa, substring($d/@k:fa, 1, 1000 * not($p/@k:fa)))"/>
+      <xsl:variable name="classColour" select="concat($p/@k:color, substring($d/@k:color, 1, 1000 * not($p/@k:color)))"/>
       <!-- On/off properties: the run's own value, else the styles' toggles. -->
       <xsl:variable name="bold" select="number(($rPr/w:b and not($rPr/w:b[@w:val = '0' or @w:val = 'false' or @w:val = 'off'])) or (not($rPr/w:b) and ($classBold + number($c/@k:b = '1')) mod 2 = 1)) * number(not($cs)) + number(($rPr/w:bCs and not($rPr/w:bCs[@w:val = '0' or @w:val = 'false' or @w:val = 'off'])) or (not($rPr/w:bCs) and (number($d/@k:bcs = '1') + number($p/@k:bcs = '1') + number($c/@k:bcs = '1')) mod 2 = 1)) * number($cs)"/>
       <xsl:variable name="italic" select="number(($rPr/w:i and not($rPr/w:i[@w:val = '0' or @w:val = 'false' or @w:val = 'off'])) or (not($rPr/w:i) and ($classItalic + number($c/@k:i = '1')) mod 2 = 1)) * number(not($cs)) + number(($rPr/w:iCs and not($rPr/w:iCs[@w:val = '0' or @w:val = 'false' or @w:val = 'off'])) or (not($rPr/w:iCs) and (number($d/@k:ics = '1') + number($p/@k:ics = '1') + number($c/@k:ics = '1')) mod 2 = 1)) * number($cs)"/>
@@ -1628,11 +1704,11 @@
       <xsl:variable name="strike" select="number(($rPr/w:strike and not($rPr/w:strike[@w:val = '0' or @w:val = 'false' or @w:val = 'off'])) or (not($rPr/w:strike) and (number($d/@k:st = '1') + number($p/@k:st = '1') + number($c/@k:st = '1')) mod 2 = 1)) + number(($rPr/w:dstrike and not($rPr/w:dstrike[@w:val = '0' or @w:val = 'false' or @w:val = 'off'])) or (not($rPr/w:dstrike) and (number($d/@k:dst = '1') + number($p/@k:dst = '1') + number($c/@k:dst = '1')) mod 2 = 1))"/>
       <!-- The others: the run's own value, else the character style's, else the paragraph
            style's, else the document default. -->
-      <xsl:variable name="underline" select="number(($rPr/w:u and not($rPr/w:u/@w:val = 'none')) or (not($rPr/w:u) and string($c/@k:u | $p/@k:u[not($c/@k:u)] | $d/@k:u[not($c/@k:u or $p/@k:u)]) = '1'))"/>
-      <xsl:variable name="position" select="string($rPr/w:vertAlign/@w:val | ($c/@k:va | $p/@k:va[not($c/@k:va)] | $d/@k:va[not($c/@k:va or $p/@k:va)])[not($rPr/w:vertAlign)])"/>
-      <xsl:variable name="size" select="number($rPr/w:sz[not($cs)]/@w:val | $rPr/w:szCs[$cs]/@w:val
-                                               | ($c/@k:sz | $p/@k:sz[not($c/@k:sz)] | $d/@k:sz[not($c/@k:sz or $p/@k:sz)])[not($cs or $rPr/w:sz)]
-                                               | ($c/@k:szcs | $p/@k:szcs[not($c/@k:szcs)] | $d/@k:szcs[not($c/@k:szcs or $p/@k:szcs)])[$cs and not($rPr/w:szCs)])"/>
+      <xsl:variable name="underline" select="number(($rPr/w:u and not($rPr/w:u/@w:val = 'none')) or (not($rPr/w:u) and concat($c/@k:u, substring($p/@k:u, 1, 1000 * not($c/@k:u)), substring($d/@k:u, 1, 1000 * not($c/@k:u or $p/@k:u))) = '1'))"/>
+      <xsl:variable name="position" select="concat($rPr/w:vertAlign/@w:val, substring(concat($c/@k:va, substring($p/@k:va, 1, 1000 * not($c/@k:va)), substring($d/@k:va, 1, 1000 * not($c/@k:va or $p/@k:va))), 1, 1000 * not($rPr/w:vertAlign)))"/>
+      <xsl:variable name="ownSize" select="concat($rPr/w:sz[not($cs)]/@w:val, $rPr/w:szCs[$cs]/@w:val)"/>
+      <xsl:variable name="styleSize" select="concat(substring(concat($c/@k:sz, substring($p/@k:sz, 1, 1000 * not($c/@k:sz)), substring($d/@k:sz, 1, 1000 * not($c/@k:sz or $p/@k:sz))), 1, 1000 * not($cs)), substring(concat($c/@k:szcs, substring($p/@k:szcs, 1, 1000 * not($c/@k:szcs)), substring($d/@k:szcs, 1, 1000 * not($c/@k:szcs or $p/@k:szcs))), 1, 1000 * $cs))"/>
+      <xsl:variable name="size" select="number(concat($ownSize, substring($styleSize, 1, 1000 * ($ownSize = ''))))"/>
       <xsl:variable name="font">
         <xsl:variable name="slot" select="concat(substring('ascii', 1, 5 * $latin), substring('eastAsia', 1, 8 * not($latin or $cs)), substring('cs', 1, 2 * $cs))"/>
         <xsl:variable name="own">
@@ -1642,21 +1718,21 @@
         </xsl:variable>
         <xsl:choose>
           <xsl:when test="$own != ''"><xsl:value-of select="$own"/></xsl:when>
-          <xsl:when test="$latin"><xsl:value-of select="$c/@k:fa | $p/@k:fa[not($c/@k:fa)] | $d/@k:fa[not($c/@k:fa or $p/@k:fa)]"/></xsl:when>
-          <xsl:when test="$cs"><xsl:value-of select="$c/@k:fc | $p/@k:fc[not($c/@k:fc)] | $d/@k:fc[not($c/@k:fc or $p/@k:fc)]"/></xsl:when>
-          <xsl:otherwise><xsl:value-of select="$c/@k:fe | $p/@k:fe[not($c/@k:fe)] | $d/@k:fe[not($c/@k:fe or $p/@k:fe)]"/></xsl:otherwise>
+          <xsl:when test="$latin"><xsl:value-of select="concat($c/@k:fa, substring($p/@k:fa, 1, 1000 * not($c/@k:fa)), substring($d/@k:fa, 1, 1000 * not($c/@k:fa or $p/@k:fa)))"/></xsl:when>
+          <xsl:when test="$cs"><xsl:value-of select="concat($c/@k:fc, substring($p/@k:fc, 1, 1000 * not($c/@k:fc)), substring($d/@k:fc, 1, 1000 * not($c/@k:fc or $p/@k:fc)))"/></xsl:when>
+          <xsl:otherwise><xsl:value-of select="concat($c/@k:fe, substring($p/@k:fe, 1, 1000 * not($c/@k:fe)), substring($d/@k:fe, 1, 1000 * not($c/@k:fe or $p/@k:fe)))"/></xsl:otherwise>
         </xsl:choose>
       </xsl:variable>
       <xsl:variable name="colour">
         <xsl:choose>
           <xsl:when test="$rPr/w:color"><xsl:call-template name="run-colour"><xsl:with-param name="color" select="$rPr/w:color"/></xsl:call-template></xsl:when>
-          <xsl:otherwise><xsl:value-of select="$c/@k:color | $p/@k:color[not($c/@k:color)] | $d/@k:color[not($c/@k:color or $p/@k:color)]"/></xsl:otherwise>
+          <xsl:otherwise><xsl:value-of select="concat($c/@k:color, substring($p/@k:color, 1, 1000 * not($c/@k:color)), substring($d/@k:color, 1, 1000 * not($c/@k:color or $p/@k:color)))"/></xsl:otherwise>
         </xsl:choose>
       </xsl:variable>
       <xsl:variable name="highlight">
         <xsl:choose>
           <xsl:when test="$rPr/w:highlight or $rPr/w:shd"><xsl:call-template name="property"><xsl:with-param name="rPr" select="$rPr"/><xsl:with-param name="name" select="'highlight'"/></xsl:call-template></xsl:when>
-          <xsl:otherwise><xsl:value-of select="$c/@k:hl | $p/@k:hl[not($c/@k:hl)] | $d/@k:hl[not($c/@k:hl or $p/@k:hl)]"/></xsl:otherwise>
+          <xsl:otherwise><xsl:value-of select="concat($c/@k:hl, substring($p/@k:hl, 1, 1000 * not($c/@k:hl)), substring($d/@k:hl, 1, 1000 * not($c/@k:hl or $p/@k:hl)))"/></xsl:otherwise>
         </xsl:choose>
       </xsl:variable>
       <xsl:variable name="css">
@@ -1678,7 +1754,7 @@
         <xsl:if test="$smallCaps = 1 and $classSmallCaps = 0">font-variant: small-caps; </xsl:if>
         <xsl:if test="$smallCaps = 0 and $classSmallCaps = 1">font-variant: normal; </xsl:if>
       </xsl:variable>
-      <xsl:variable name="noteMark" select="(w:footnoteReference | w:endnoteReference) and $position != 'superscript'"/>
+      <xsl:variable name="noteMark" select="(w:footnoteReference or w:endnoteReference) and $position != 'superscript'"/>
       <xsl:variable name="tags" select="concat(substring('b ', 1, 2 * ($bold = 1 and $classBold = 0)),
                                                substring('i ', 1, 2 * ($italic = 1 and $classItalic = 0)),
                                                substring('u ', 1, 2 * ($underline = 1 and not($p/@k:u = '1'))),
@@ -1728,13 +1804,17 @@
   <xsl:template match="w:tbl">
     <xsl:apply-templates select="k:marks/*"/>
     <table cellspacing="0" cellpadding="4" border="1">
-      <xsl:apply-templates select="w:tr | w:sdt/w:sdtContent/w:tr | w:customXml/w:tr"/>
+      <xsl:for-each select="*[self::w:tr or self::w:sdt or self::w:customXml]">
+        <xsl:apply-templates select="self::w:tr | w:sdtContent/w:tr | self::w:customXml/w:tr"/>
+      </xsl:for-each>
     </table>
   </xsl:template>
 
   <xsl:template match="w:tr">
     <tr>
-      <xsl:apply-templates select="w:tc | w:sdt/w:sdtContent/w:tc | w:customXml/w:tc"/>
+      <xsl:for-each select="*[self::w:tc or self::w:sdt or self::w:customXml]">
+        <xsl:apply-templates select="self::w:tc | w:sdtContent/w:tc | self::w:customXml/w:tc"/>
+      </xsl:for-each>
     </tr>
   </xsl:template>
 
@@ -1755,9 +1835,9 @@
           <xsl:attribute name="colspan"><xsl:value-of select="$span"/></xsl:attribute>
         </xsl:if>
         <xsl:if test="@k:vm = 'r'">
-          <xsl:variable name="rank" select="key('entry', concat('M ', @k:id))/@v"/>
-          <xsl:variable name="next" select="key('entry', concat('m ', ancestor::w:tbl[1]/@k:id, ' ', @k:gc, ' ', $rank + 1))/@v"/>
-          <xsl:variable name="end" select="number(($next | ancestor::w:tbl[1]/@k:rows[not($next)])[1]) + number(not($next))"/>
+          <xsl:variable name="rank" select="substring-after(key('entry', concat('M ', @k:id)), '|')"/>
+          <xsl:variable name="next" select="substring-after(key('entry', concat('m ', ancestor::w:tbl[1]/@k:id, ' ', @k:gc, ' ', $rank + 1)), '|')"/>
+          <xsl:variable name="end" select="number(concat($next, substring(ancestor::w:tbl[1]/@k:rows + 1, 1, 12 * not($next))))"/>
           <xsl:if test="$rank and $end - ../@k:p &gt; 1">
             <xsl:attribute name="rowspan"><xsl:value-of select="$end - ../@k:p"/></xsl:attribute>
           </xsl:if>
@@ -1782,7 +1862,7 @@
 
   <xsl:template name="note-number">
     <xsl:param name="kind"/>
-    <xsl:variable name="first" select="number(key('entry', concat('first ', $kind))/@v)"/>
+    <xsl:variable name="first" select="number(substring-after(key('entry', concat('first ', $kind)), '|'))"/>
     <xsl:choose>
       <xsl:when test="$first = $first and number(@w:id) = number(@w:id)"><xsl:value-of select="@w:id - $first + 1"/></xsl:when>
       <xsl:otherwise><xsl:value-of select="@w:id"/></xsl:otherwise>
