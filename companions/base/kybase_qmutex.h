@@ -75,7 +75,7 @@ private:
     const std::uint32_t m_recursive;
     // The object keeps the 40 bytes it has always had: CLocker holds one, and hosts may hold
     // CLocker variables.
-    std::uint32_t m_reserved[2];
+    [[maybe_unused]] std::uint32_t m_reserved[2];
 };
 
 }  // namespace kybase
