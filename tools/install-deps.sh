@@ -14,6 +14,8 @@ build_packages=(
 )
 test_packages=(
   libgtest-dev libbenchmark-dev xsltproc libxml2-utils pandoc zip unzip
+  # the stylesheet's other XSLT processors
+  default-jre-headless libsaxonhe-java libxalan2-java
   # fuzzing, hardening, the ABI gate and memcheck
   clang libclang-rt-14-dev devscripts abigail-tools valgrind
   # the Qt hosts, the manual pages and the Debian packages

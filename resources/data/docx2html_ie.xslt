@@ -140,18 +140,18 @@
        node-set function the processor has; an XSLT 2.0 or later processor needs none. -->
   <xsl:template name="next-pass">
     <xsl:param name="tree"/>
-    <xsl:param name="content" select="/.."/>
+    <xsl:param name="content"/>
     <xsl:choose>
       <xsl:when test="function-available('exsl:node-set')">
-        <xsl:apply-templates select="exsl:node-set($tree)/*" mode="pass"><xsl:with-param name="content" select="$content"/></xsl:apply-templates>
+        <xsl:apply-templates select="exsl:node-set($tree)/*" mode="pass"><xsl:with-param name="content" select="exsl:node-set($content)/*"/></xsl:apply-templates>
       </xsl:when>
       <xsl:when test="function-available('msxsl:node-set')">
-        <xsl:apply-templates select="msxsl:node-set($tree)/*" mode="pass"><xsl:with-param name="content" select="$content"/></xsl:apply-templates>
+        <xsl:apply-templates select="msxsl:node-set($tree)/*" mode="pass"><xsl:with-param name="content" select="msxsl:node-set($content)/*"/></xsl:apply-templates>
       </xsl:when>
       <xsl:when test="function-available('xalan:nodeset')">
-        <xsl:apply-templates select="xalan:nodeset($tree)/*" mode="pass"><xsl:with-param name="content" select="$content"/></xsl:apply-templates>
+        <xsl:apply-templates select="xalan:nodeset($tree)/*" mode="pass"><xsl:with-param name="content" select="xalan:nodeset($content)/*"/></xsl:apply-templates>
       </xsl:when>
-      <xsl:otherwise><xsl:apply-templates select="$tree/*" mode="pass"><xsl:with-param name="content" select="$content"/></xsl:apply-templates></xsl:otherwise>
+      <xsl:otherwise><xsl:apply-templates select="$tree/*" mode="pass"><xsl:with-param name="content" select="$content/*"/></xsl:apply-templates></xsl:otherwise>
     </xsl:choose>
   </xsl:template>
 
@@ -163,54 +163,80 @@
   <xsl:template match="/">
     <xsl:choose>
       <xsl:when test="$hasNodeSets and (w:document or sw:document)">
-        <xsl:variable name="strict" select="boolean(sw:document)"/>
-        <xsl:variable name="footnotesRels"><xsl:call-template name="rels-path"><xsl:with-param name="path" select="$footnotesPath"/></xsl:call-template></xsl:variable>
-        <xsl:variable name="endnotesRels"><xsl:call-template name="rels-path"><xsl:with-param name="path" select="$endnotesPath"/></xsl:call-template></xsl:variable>
-        <xsl:variable name="package">
-          <k:package>
-            <!-- Runs carry their own marks only where fields need them. -->
-            <xsl:if test="descendant::*[local-name() = 'fldChar']
+        <!-- Each tree lives only until the next is made from it: a variable declared inside
+             another's content goes when that content is done. With fields the index is
+             built apart and joined to the marked content in a fourth pass. -->
+        <xsl:variable name="fields" select="boolean(descendant::*[local-name() = 'fldChar']
                           or ($footnotesPath != '' and document(string($footnotesPath), /)/descendant::*[local-name() = 'fldChar'])
-                          or ($endnotesPath != '' and document(string($endnotesPath), /)/descendant::*[local-name() = 'fldChar'])">
-              <xsl:attribute name="fields">1</xsl:attribute>
-            </xsl:if>
-            <xsl:call-template name="gather"><xsl:with-param name="name" select="'main'"/><xsl:with-param name="part" select="/*"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
-            <xsl:if test="$footnotesPath != ''">
-              <xsl:call-template name="gather"><xsl:with-param name="name" select="'footnotes'"/><xsl:with-param name="part" select="document(string($footnotesPath), /)/*[local-name() = 'footnotes']"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
-            </xsl:if>
-            <xsl:if test="$endnotesPath != ''">
-              <xsl:call-template name="gather"><xsl:with-param name="name" select="'endnotes'"/><xsl:with-param name="part" select="document(string($endnotesPath), /)/*[local-name() = 'endnotes']"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
-            </xsl:if>
-            <xsl:if test="$stylesPath != ''">
-              <xsl:call-template name="gather"><xsl:with-param name="name" select="'styles'"/><xsl:with-param name="part" select="document(string($stylesPath), /)/*[local-name() = 'styles']"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
-            </xsl:if>
-            <xsl:if test="$numberingPath != ''">
-              <xsl:call-template name="gather"><xsl:with-param name="name" select="'numbering'"/><xsl:with-param name="part" select="document(string($numberingPath), /)/*[local-name() = 'numbering']"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
-            </xsl:if>
-            <xsl:if test="$themePath != ''">
-              <xsl:call-template name="gather"><xsl:with-param name="name" select="'theme'"/><xsl:with-param name="part" select="document(string($themePath), /)/*[local-name() = 'theme']"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
-            </xsl:if>
-            <k:rels scope="main"><xsl:copy-of select="$relationships"/></k:rels>
-            <!-- The notes' own relationships, where their notes refer to any. -->
-            <k:rels scope="footnotes">
-              <xsl:if test="$footnotesPath != '' and document(string($footnotesPath), /)/descendant::*[@r:id or @r:embed or @r:link]">
-                <xsl:copy-of select="document(string($footnotesRels), /)/rel:Relationships/rel:Relationship"/>
-              </xsl:if>
-            </k:rels>
-            <k:rels scope="endnotes">
-              <xsl:if test="$endnotesPath != '' and document(string($endnotesPath), /)/descendant::*[@r:id or @r:embed or @r:link]">
-                <xsl:copy-of select="document(string($endnotesRels), /)/rel:Relationships/rel:Relationship"/>
-              </xsl:if>
-            </k:rels>
-          </k:package>
-        </xsl:variable>
-        <xsl:call-template name="next-pass"><xsl:with-param name="tree" select="$package"/></xsl:call-template>
+                          or ($endnotesPath != '' and document(string($endnotesPath), /)/descendant::*[local-name() = 'fldChar']))"/>
+        <xsl:choose>
+          <xsl:when test="$fields">
+            <xsl:variable name="linked">
+              <xsl:variable name="marked"><xsl:call-template name="marked-tree"><xsl:with-param name="fields" select="true()"/></xsl:call-template></xsl:variable>
+              <xsl:variable name="indexed"><xsl:call-template name="next-pass"><xsl:with-param name="tree" select="$marked"/></xsl:call-template></xsl:variable>
+              <xsl:call-template name="next-pass">
+                <xsl:with-param name="tree" select="$indexed"/>
+                <xsl:with-param name="content" select="$marked"/>
+              </xsl:call-template>
+            </xsl:variable>
+            <xsl:call-template name="next-pass"><xsl:with-param name="tree" select="$linked"/></xsl:call-template>
+          </xsl:when>
+          <xsl:otherwise>
+            <xsl:variable name="linked">
+              <xsl:variable name="marked"><xsl:call-template name="marked-tree"/></xsl:variable>
+              <xsl:call-template name="next-pass"><xsl:with-param name="tree" select="$marked"/></xsl:call-template>
+            </xsl:variable>
+            <xsl:call-template name="next-pass"><xsl:with-param name="tree" select="$linked"/></xsl:call-template>
+          </xsl:otherwise>
+        </xsl:choose>
       </xsl:when>
       <xsl:otherwise>
         <!-- One pass over the main part as it is: text, tables and pictures' texts. -->
         <xsl:apply-templates select="*" mode="page"/>
       </xsl:otherwise>
     </xsl:choose>
+  </xsl:template>
+
+  <!-- The second tree: the parts gathered (pass 1) and marked (pass 2). -->
+  <xsl:template name="marked-tree">
+    <xsl:param name="fields" select="false()"/>
+    <xsl:variable name="strict" select="boolean(sw:document)"/>
+    <xsl:variable name="footnotesRels"><xsl:call-template name="rels-path"><xsl:with-param name="path" select="$footnotesPath"/></xsl:call-template></xsl:variable>
+    <xsl:variable name="endnotesRels"><xsl:call-template name="rels-path"><xsl:with-param name="path" select="$endnotesPath"/></xsl:call-template></xsl:variable>
+    <xsl:variable name="package">
+      <k:package>
+        <xsl:if test="$fields"><xsl:attribute name="fields">1</xsl:attribute></xsl:if>
+        <xsl:call-template name="gather"><xsl:with-param name="name" select="'main'"/><xsl:with-param name="part" select="/*"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
+        <xsl:if test="$footnotesPath != ''">
+          <xsl:call-template name="gather"><xsl:with-param name="name" select="'footnotes'"/><xsl:with-param name="part" select="document(string($footnotesPath), /)/*[local-name() = 'footnotes']"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
+        </xsl:if>
+        <xsl:if test="$endnotesPath != ''">
+          <xsl:call-template name="gather"><xsl:with-param name="name" select="'endnotes'"/><xsl:with-param name="part" select="document(string($endnotesPath), /)/*[local-name() = 'endnotes']"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
+        </xsl:if>
+        <xsl:if test="$stylesPath != ''">
+          <xsl:call-template name="gather"><xsl:with-param name="name" select="'styles'"/><xsl:with-param name="part" select="document(string($stylesPath), /)/*[local-name() = 'styles']"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
+        </xsl:if>
+        <xsl:if test="$numberingPath != ''">
+          <xsl:call-template name="gather"><xsl:with-param name="name" select="'numbering'"/><xsl:with-param name="part" select="document(string($numberingPath), /)/*[local-name() = 'numbering']"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
+        </xsl:if>
+        <xsl:if test="$themePath != ''">
+          <xsl:call-template name="gather"><xsl:with-param name="name" select="'theme'"/><xsl:with-param name="part" select="document(string($themePath), /)/*[local-name() = 'theme']"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
+        </xsl:if>
+        <k:rels scope="main"><xsl:copy-of select="$relationships"/></k:rels>
+        <!-- The notes' own relationships, where their notes refer to any. -->
+        <k:rels scope="footnotes">
+          <xsl:if test="$footnotesPath != '' and document(string($footnotesPath), /)/descendant::*[@r:id or @r:embed or @r:link]">
+            <xsl:copy-of select="document(string($footnotesRels), /)/rel:Relationships/rel:Relationship"/>
+          </xsl:if>
+        </k:rels>
+        <k:rels scope="endnotes">
+          <xsl:if test="$endnotesPath != '' and document(string($endnotesPath), /)/descendant::*[@r:id or @r:embed or @r:link]">
+            <xsl:copy-of select="document(string($endnotesRels), /)/rel:Relationships/rel:Relationship"/>
+          </xsl:if>
+        </k:rels>
+      </k:package>
+    </xsl:variable>
+    <xsl:call-template name="next-pass"><xsl:with-param name="tree" select="$package"/></xsl:call-template>
   </xsl:template>
 
   <!-- A part under k:part, copied as it is or renamed out of Strict OOXML. -->
@@ -262,14 +288,12 @@
        place among their siblings, their list level and numbering; table cells with their
        grid column; runs with their field marks. -->
   <xsl:template match="k:package" mode="pass">
-    <xsl:variable name="marked">
-      <k:marked>
-        <xsl:apply-templates select="k:part[@scope = 'styles']" mode="resolve"/>
-        <xsl:copy-of select="k:part[@scope = 'numbering' or @scope = 'theme'] | k:rels"/>
-        <xsl:apply-templates select="k:part[@scope = 'main' or @scope = 'footnotes' or @scope = 'endnotes']" mode="mark"/>
-      </k:marked>
-    </xsl:variable>
-    <xsl:call-template name="next-pass"><xsl:with-param name="tree" select="$marked"/></xsl:call-template>
+    <k:marked>
+      <xsl:copy-of select="@fields"/>
+      <xsl:apply-templates select="k:part[@scope = 'styles']" mode="resolve"/>
+      <xsl:copy-of select="k:part[@scope = 'numbering' or @scope = 'theme'] | k:rels"/>
+      <xsl:apply-templates select="k:part[@scope = 'main' or @scope = 'footnotes' or @scope = 'endnotes']" mode="mark"/>
+    </k:marked>
   </xsl:template>
 
   <xsl:template match="*" mode="mark">
@@ -870,13 +894,14 @@
 
   <!-- A link target as it is when it may be written: http:, https:, mailto: and ftp: URLs, a
        #bookmark, a relative path without a scheme; '' for anything else and for anything
-       holding a control character. -->
+       holding a control character, a space, a quote or an angle bracket (no URL holds them as
+       they are, and processors disagree on how to escape them in an attribute). -->
   <xsl:template name="safe-link">
     <xsl:param name="url"/>
     <xsl:variable name="beforeColon" select="substring-before($url, ':')"/>
     <xsl:variable name="scheme" select="translate($beforeColon, $upper, $lower)"/>
     <xsl:choose>
-      <xsl:when test="normalize-space($url) = '' or translate($url, $controls, '') != $url"/>
+      <xsl:when test="normalize-space($url) = '' or translate($url, concat($controls, ' &quot;&lt;&gt;'), '') != $url"/>
       <xsl:when test="starts-with($url, '#')"><xsl:value-of select="$url"/></xsl:when>
       <xsl:when test="not(contains($url, ':')) or contains($beforeColon, '/') or contains($beforeColon, '?') or contains($beforeColon, '#')">
         <xsl:value-of select="$url"/>
@@ -920,32 +945,32 @@
        block number minus the rank among some of its blocks stays the same exactly while those
        blocks follow one another, so it names each unbroken stretch of them. -->
   <xsl:template match="k:marked" mode="pass">
-    <xsl:variable name="fields" select="boolean(k:part/descendant::w:r[@k:href])"/>
-    <xsl:variable name="indexed">
-      <k:indexed>
-        <!-- The index first: a processor that keeps every tree of a transformation in one
-             store (Xalan) would otherwise also find the copy below in the keys. -->
-        <k:index>
-          <xsl:for-each select="k:part/descendant::*[w:p/@k:l]">
-            <xsl:call-template name="list-groups"><xsl:with-param name="items" select="w:p[@k:l]"/></xsl:call-template>
-          </xsl:for-each>
-          <xsl:call-template name="list-counters"/>
-          <xsl:call-template name="merge-ranks"/>
-          <xsl:call-template name="first-notes"/>
-          <xsl:if test="$fields">
-            <xsl:call-template name="field-ranks"><xsl:with-param name="runs" select="k:part/descendant::w:r"/></xsl:call-template>
-            <!-- What the next pass needs of the runs, which joins the content to its own
-                 index: the content is copied once, and not into this tree as well. -->
-            <k:runs><xsl:for-each select="k:part/descendant::w:r"><xsl:copy><xsl:copy-of select="@k:id | @k:f"/></xsl:copy></xsl:for-each></k:runs>
-          </xsl:if>
-        </k:index>
-        <xsl:if test="not($fields)"><xsl:copy-of select="*"/></xsl:if>
-      </k:indexed>
-    </xsl:variable>
-    <xsl:call-template name="next-pass">
-      <xsl:with-param name="tree" select="$indexed"/>
-      <xsl:with-param name="content" select="."/>
-    </xsl:call-template>
+    <!-- With fields, the tree is k:indexed, the index alone, and a fourth pass follows;
+         k:linked is ready to show. -->
+    <xsl:element name="{concat('k:', substring('linked', 1, 6 * not(@fields)), substring('indexed', 1, 7 * boolean(@fields)))}">
+      <!-- The index first: a processor that keeps every tree of a transformation in one
+           store (Xalan) would otherwise also find the copy below in the keys. -->
+      <k:index>
+        <xsl:for-each select="k:part/descendant::*[w:p/@k:l]">
+          <xsl:call-template name="list-groups"><xsl:with-param name="items" select="w:p[@k:l]"/></xsl:call-template>
+        </xsl:for-each>
+        <xsl:call-template name="list-counters"/>
+        <xsl:call-template name="merge-ranks"/>
+        <xsl:call-template name="first-notes"/>
+        <!-- The paragraph styles in use, sorted by class (a number, which every processor orders
+             alike) so that each shows once where it changes. -->
+        <xsl:for-each select="k:part/descendant::w:p[@k:ps][not(@k:ps = (preceding-sibling::*[1])/@k:ps)]">
+          <xsl:sort select="substring(key('style', @k:ps)/@k:cls, 2)" data-type="number"/>
+          <k:s><xsl:value-of select="@k:ps"/></k:s>
+        </xsl:for-each>
+        <xsl:if test="k:part/descendant::w:r[@k:href]">
+          <xsl:call-template name="field-ranks"><xsl:with-param name="runs" select="k:part/descendant::w:r"/></xsl:call-template>
+          <!-- What the fourth pass needs of the runs. -->
+          <k:runs><xsl:for-each select="k:part/descendant::w:r"><xsl:copy><xsl:copy-of select="@k:id | @k:f"/></xsl:copy></xsl:for-each></k:runs>
+        </xsl:if>
+      </k:index>
+      <xsl:if test="not(@fields)"><xsl:copy-of select="*"/></xsl:if>
+    </xsl:element>
   </xsl:template>
 
   <!-- For each level L from -1 on: the unbroken stretches of a container's list items deeper
@@ -1069,21 +1094,15 @@
        are that field's separate and end marks. Without field links there is nothing to do. -->
   <xsl:template match="k:indexed" mode="pass">
     <xsl:param name="content"/>
-    <xsl:choose>
-      <xsl:when test="key('entry', 'fields')">
-        <xsl:variable name="linked">
-          <k:linked>
-            <k:index>
-              <xsl:copy-of select="k:index/k:e"/>
-              <xsl:call-template name="field-depths"><xsl:with-param name="runs" select="k:index/k:runs/w:r"/></xsl:call-template>
-            </k:index>
-            <xsl:copy-of select="$content/*"/>
-          </k:linked>
-        </xsl:variable>
-        <xsl:call-template name="next-pass"><xsl:with-param name="tree" select="$linked"/></xsl:call-template>
-      </xsl:when>
-      <xsl:otherwise><xsl:apply-templates select="." mode="page"/></xsl:otherwise>
-    </xsl:choose>
+    <k:linked>
+      <k:index>
+        <xsl:copy-of select="k:index/k:e | k:index/k:s"/>
+        <xsl:if test="key('entry', 'fields')">
+          <xsl:call-template name="field-depths"><xsl:with-param name="runs" select="k:index/k:runs/w:r"/></xsl:call-template>
+        </xsl:if>
+      </k:index>
+      <xsl:copy-of select="$content/*"/>
+    </k:linked>
   </xsl:template>
 
   <xsl:template match="k:linked" mode="pass">
@@ -1104,7 +1123,9 @@
       <xsl:for-each select="$runs[not(@k:f = 'b') or number(concat('0', substring-after(key('entry', concat('bb ', @k:id)), '|'))) - 1 - number(concat('0', substring-after(key('entry', concat('r ', @k:id)), '|')))
                                                        + number(concat('0', substring-after(key('entry', concat('ne ', @k:id)), '|'))) != $depth]">
         <xsl:variable name="rank" select="substring-after(key('entry', concat('r ', @k:id)), '|')"/>
-        <xsl:variable name="runDepth"><xsl:call-template name="depth-before"><xsl:with-param name="rank" select="$rank"/></xsl:call-template></xsl:variable>
+        <xsl:variable name="runDepth" select="(@k:f = 'b') * (number(concat('0', substring-after(key('entry', concat('bb ', @k:id)), '|'))) - 1 - $rank + number(concat('0', substring-after(key('entry', concat('ne ', @k:id)), '|'))))
+                    + (@k:f = 'e') * ($rank + 1 - number(concat('0', substring-after(key('entry', concat('nb ', @k:id)), '|'))) - number(concat('0', substring-after(key('entry', concat('ee ', @k:id)), '|'))))
+                    + not(@k:f = 'b' or @k:f = 'e') * (number(concat('0', substring-after(key('entry', concat('ne ', @k:id)), '|'))) - number(concat('0', substring-after(key('entry', concat('nb ', @k:id)), '|'))))"/>
         <xsl:if test="$runDepth &gt; $depth">
           <k:e><xsl:value-of select="concat('t ', @k:id, ' ', $depth, '|', position())"/></k:e>
         </xsl:if>
@@ -1127,8 +1148,6 @@
   <xsl:template match="k:indexed | k:linked" mode="page">
     <xsl:apply-templates select="k:part[@scope = 'main']/*" mode="page"/>
   </xsl:template>
-
-  <xsl:key name="paragraphsOfStyle" match="w:p" use="@k:ps"/>
 
   <xsl:template match="*" mode="page">
     <xsl:variable name="defaults" select="/*/k:part[@scope = 'styles']/w:styles/k:defaults"/>
@@ -1154,10 +1173,12 @@
           <xsl:value-of select="concat(substring('#000000', 1, 7 * not(starts-with($defaults/@k:color, '#'))), substring($defaults/@k:color, 1, 7 * starts-with($defaults/@k:color, '#')))"/>
           <xsl:text>; text-decoration: none; }&#10;</xsl:text>
           <xsl:text>div.textbox { border: 1px solid #C0C0C0; margin: 4pt 0; padding: 2pt 4pt; }&#10;</xsl:text>
-          <xsl:for-each select="/*/k:part[@scope = 'styles']/w:styles/w:style[@w:type = 'paragraph' or not(@w:type)][key('paragraphsOfStyle', @w:styleId)]">
-            <xsl:value-of select="concat('.', @k:cls, ' { ')"/>
-            <xsl:call-template name="class-css"><xsl:with-param name="defaults" select="$defaults"/></xsl:call-template>
-            <xsl:text>}&#10;</xsl:text>
+          <xsl:for-each select="/*/k:index/k:s[not(. = (preceding-sibling::k:s[1]))]">
+            <xsl:for-each select="key('style', .)[@w:type = 'paragraph' or not(@w:type)]">
+              <xsl:value-of select="concat('.', @k:cls, ' { ')"/>
+              <xsl:call-template name="class-css"><xsl:with-param name="defaults" select="$defaults"/></xsl:call-template>
+              <xsl:text>}&#10;</xsl:text>
+            </xsl:for-each>
           </xsl:for-each>
         </style>
       </head>
@@ -1600,7 +1621,9 @@
       <xsl:variable name="run" select="$own | $next | (following-sibling::*[2])[not($own or $next)]/descendant-or-self::w:r[1]"/>
       <xsl:for-each select="$run">
         <xsl:variable name="rank" select="number(substring-after(key('entry', concat('r ', @k:id)), '|'))"/>
-        <xsl:variable name="depth"><xsl:call-template name="depth-before"><xsl:with-param name="rank" select="$rank"/></xsl:call-template></xsl:variable>
+        <xsl:variable name="depth" select="(@k:f = 'b') * (number(concat('0', substring-after(key('entry', concat('bb ', @k:id)), '|'))) - 1 - $rank + number(concat('0', substring-after(key('entry', concat('ne ', @k:id)), '|'))))
+                    + (@k:f = 'e') * ($rank + 1 - number(concat('0', substring-after(key('entry', concat('nb ', @k:id)), '|'))) - number(concat('0', substring-after(key('entry', concat('ee ', @k:id)), '|'))))
+                    + not(@k:f = 'b' or @k:f = 'e') * (number(concat('0', substring-after(key('entry', concat('ne ', @k:id)), '|'))) - number(concat('0', substring-after(key('entry', concat('nb ', @k:id)), '|'))))"/>
         <xsl:call-template name="run-link"><xsl:with-param name="rank" select="$rank"/><xsl:with-param name="depth" select="$depth"/></xsl:call-template>
       </xsl:for-each>
     </xsl:if>
@@ -1609,14 +1632,6 @@
   <!-- How many fields are open before a run: begins before it less ends before it. A run
        that is neither ranks among the runs that are not begins (nb) and not ends (ne); the
        difference of the two ranks is that count. A begin or end mark needs its own rank. -->
-  <xsl:template name="depth-before">
-    <xsl:param name="rank" select="substring-after(key('entry', concat('r ', @k:id)), '|')"/>
-    <xsl:choose>
-      <xsl:when test="@k:f = 'b'"><xsl:value-of select="substring-after(key('entry', concat('bb ', @k:id)), '|') - 1 - $rank + substring-after(key('entry', concat('ne ', @k:id)), '|')"/></xsl:when>
-      <xsl:when test="@k:f = 'e'"><xsl:value-of select="$rank - substring-after(key('entry', concat('nb ', @k:id)), '|') - substring-after(key('entry', concat('ee ', @k:id)), '|') + 1"/></xsl:when>
-      <xsl:otherwise><xsl:value-of select="substring-after(key('entry', concat('ne ', @k:id)), '|') - substring-after(key('entry', concat('nb ', @k:id)), '|')"/></xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
 
   <xsl:template name="run-link">
     <xsl:param name="rank"/>
