@@ -1,49 +1,46 @@
 // SPDX-License-Identifier: MIT
-// docx2html.cpp: a .docx package to an HTML page with its pictures, through the stylesheet
-// that lib_kyio embeds. The package is read with libzip and never unpacked: the parts that
-// the stylesheet asks for are served from it, and nothing outside OUT_DIR is written.
-#include "cli.h"
+// docx2html.cpp: the conversion. The package is read in place; the stylesheet asks for the
+// parts it needs through a loader that serves only those, parsed under libxml2's limits with
+// no DTD; the page's pictures are copied under names the tool makes.
+#include "docx2html.h"
 
 #include "kyio.h"
+#include "page_output.h"
 
 #include <libexslt/exslt.h>
 #include <libxml/parser.h>
 #include <libxml/tree.h>
+#include <libxml/uri.h>
 #include <libxslt/documents.h>
+#include <libxslt/security.h>
 #include <libxslt/transform.h>
+#include <libxslt/variables.h>
 #include <libxslt/xsltInternals.h>
 #include <libxslt/xsltutils.h>
-#include <zip.h>
 
 #include <cerrno>
 #include <cstdarg>
-#include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <map>
 #include <memory>
-#include <optional>
+#include <set>
 
 namespace kyio_tool {
 namespace {
 
 namespace fs = std::filesystem;
 
-// The base under which package part names become URLs, so that the stylesheet's relative
-// paths resolve to part names; the loader serves nothing else.
+// Part names become URLs under this base, so that the stylesheet's relative paths resolve
+// to part names; the loader serves nothing else.
 const std::string kPackageBase = "/kyio-package/";
 
-struct ZipCloser {
-    void operator()(zip_t* archive) const { zip_discard(archive); }
-};
 struct DocFree {
     void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
 };
-struct StyleFree {
-    void operator()(xsltStylesheet* style) const { xsltFreeStylesheet(style); }
-};
 using Document = std::unique_ptr<xmlDoc, DocFree>;
 
-zip_t* g_package = nullptr;  // the package the loader serves, while a conversion runs
-std::string g_parseError;    // libxml2's last message, for the one-line report
+std::string g_libraryError;  // libxml2's or libxslt's first message, for the one-line report
 
 void collectError(void*, const char* format, ...) __attribute__((format(printf, 2, 3)));
 void collectError(void*, const char* format, ...) {
@@ -52,179 +49,274 @@ void collectError(void*, const char* format, ...) {
     va_start(args, format);
     std::vsnprintf(line, sizeof line, format, args);
     va_end(args);
-    if (g_parseError.empty()) g_parseError = line;
-    while (!g_parseError.empty() && (g_parseError.back() == '\n' || g_parseError.back() == ' ')) g_parseError.pop_back();
+    if (g_libraryError.empty()) g_libraryError = line;
+    while (!g_libraryError.empty() && (g_libraryError.back() == '\n' || g_libraryError.back() == ' ')) g_libraryError.pop_back();
 }
 
-// A part name with "." and ".." resolved; empty when it climbs out of the package.
-std::string normalisedPart(const std::string& name) {
-    const fs::path path = fs::path(name).lexically_normal();
-    const std::string text = path.relative_path().generic_string();
-    if (text.empty() || text.rfind("..", 0) == 0) return "";
+std::string trimmed(std::string text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
     return text;
 }
 
-std::optional<Bytes> readPart(zip_t* package, const std::string& name) {
-    zip_stat_t stat;
-    if (zip_stat(package, name.c_str(), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE)) return std::nullopt;
-    std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> file(zip_fopen(package, name.c_str(), 0), zip_fclose);
-    if (!file) return std::nullopt;
-    Bytes data(stat.size);
-    if (zip_fread(file.get(), data.data(), data.size()) != static_cast<zip_int64_t>(data.size())) return std::nullopt;
-    return data;
+// A part name as a URL path: bytes outside the unreserved set and '/' are %-escaped.
+std::string urlOf(const std::string& part) {
+    xmlChar* escaped = xmlURIEscapeStr(reinterpret_cast<const xmlChar*>(part.c_str()), reinterpret_cast<const xmlChar*>("/"));
+    if (escaped == nullptr) throw std::bad_alloc();
+    std::string url = reinterpret_cast<const char*>(escaped);
+    xmlFree(escaped);
+    return url;
 }
 
-// Parses XML without touching the network or any external entity.
-Document parseXml(const Bytes& data, const std::string& url) {
-    return Document(xmlReadMemory(reinterpret_cast<const char*>(data.data()), static_cast<int>(data.size()),
-                                  url.c_str(), nullptr, XML_PARSE_NONET | XML_PARSE_NOWARNING));
+std::string unescaped(const std::string& url) {
+    char* text = xmlURIUnescapeString(url.c_str(), static_cast<int>(url.size()), nullptr);
+    if (text == nullptr) throw std::bad_alloc();
+    std::string plain(text);
+    xmlFree(text);
+    return plain;
 }
 
-Document parsePart(zip_t* package, const std::string& name) {
-    const std::optional<Bytes> data = readPart(package, name);
-    if (!data) throw Failure("the package has no readable part " + name);
-    g_parseError.clear();
-    Document doc = parseXml(*data, kPackageBase + name);
-    if (!doc) {
-        const xmlError* error = xmlGetLastError();
-        std::string reason = error != nullptr && error->message != nullptr ? error->message : g_parseError;
-        while (!reason.empty() && reason.back() == '\n') reason.pop_back();
-        throw Failure("cannot parse " + name + ": " + reason);
+struct ParseState {
+    bool doctype = false;
+};
+
+// Any DOCTYPE stops the parser: a .docx has none, and without one no entity can be declared.
+void refuseDoctype(void* context, const xmlChar*, const xmlChar*, const xmlChar*) {
+    auto* parser = static_cast<xmlParserCtxtPtr>(context);
+    static_cast<ParseState*>(parser->_private)->doctype = true;
+    xmlStopParser(parser);
+}
+
+// Parses a part as it inflates, with libxml2's limits on, no network and no DTD.
+Document parsePart(Package& package, const std::string& part) {
+    std::unique_ptr<xmlParserCtxt, void (*)(xmlParserCtxtPtr)> parser(
+        xmlCreatePushParserCtxt(nullptr, nullptr, nullptr, 0, (kPackageBase + urlOf(part)).c_str()), xmlFreeParserCtxt);
+    if (!parser) throw std::bad_alloc();
+    xmlCtxtUseOptions(parser.get(), XML_PARSE_NONET | XML_PARSE_NOWARNING | XML_PARSE_NOERROR);
+    ParseState state;
+    parser->_private = &state;
+    parser->sax->internalSubset = refuseDoctype;
+    auto take = [&parser] {
+        Document doc(parser->myDoc);
+        parser->myDoc = nullptr;
+        return doc;
+    };
+    try {
+        package.read(part, [&](const char* data, std::size_t size) {
+            return xmlParseChunk(parser.get(), data, static_cast<int>(size), 0) == 0 && !state.doctype;
+        });
+    } catch (...) {
+        take();
+        throw;
+    }
+    if (!state.doctype) xmlParseChunk(parser.get(), nullptr, 0, 1);
+    Document doc = take();
+    if (state.doctype) throw Failure(part + ": DTDs are not allowed in a .docx");
+    if (!parser->wellFormed || !doc) {
+        const char* reason = parser->lastError.message;
+        throw Failure("cannot parse " + part + ": " + trimmed(reason != nullptr ? reason : "not well-formed XML"));
     }
     return doc;
 }
 
-// libxslt's document loader, limited to the parts of the package.
-xmlDocPtr loadFromPackage(const xmlChar* uri, xmlDictPtr, int, void*, xsltLoadType) {
-    const std::string url = reinterpret_cast<const char*>(uri);
-    if (g_package == nullptr || url.rfind(kPackageBase, 0) != 0) return nullptr;
-    const std::string name = normalisedPart(url.substr(kPackageBase.size()));
-    const std::optional<Bytes> data = name.empty() ? std::nullopt : readPart(g_package, name);
-    return data ? parseXml(*data, kPackageBase + name).release() : nullptr;
-}
+// What the loader needs while a transformation runs.
+struct Loader {
+    Package* package;
+    std::vector<std::string>* warnings;
+    std::set<std::string> refused;  // parts already reported, not read again
+    std::string limit;              // a limit passed: the transformation was stopped
+};
+Loader* g_loader = nullptr;
 
-// The attribute value of a relationship, or "".
-std::string attribute(xmlNode* node, const char* name) {
-    xmlChar* value = xmlGetProp(node, reinterpret_cast<const xmlChar*>(name));
-    std::string text = value != nullptr ? reinterpret_cast<const char*>(value) : "";
-    xmlFree(value);
-    return text;
+// libxslt's document loader: the parts of the package, and nothing else. A damaged part is a
+// warning and reads as absent; a part over a limit stops the transformation.
+xmlDocPtr loadFromPackage(const xmlChar* uri, xmlDictPtr, int, void* context, xsltLoadType type) {
+    const std::string url = reinterpret_cast<const char*>(uri);
+    if (g_loader == nullptr || type != XSLT_LOAD_DOCUMENT || url.rfind(kPackageBase, 0) != 0) return nullptr;
+    const std::string part = normalisedPart(unescaped(url.substr(kPackageBase.size())));
+    if (part.empty() || !g_loader->package->has(part) || g_loader->refused.count(part) != 0) return nullptr;
+    try {
+        return parsePart(*g_loader->package, part).release();
+    } catch (const LimitExceeded& limit) {
+        g_loader->limit = limit.what();
+        static_cast<xsltTransformContextPtr>(context)->state = XSLT_STATE_STOPPED;
+    } catch (const Failure& damaged) {
+        g_loader->warnings->push_back(std::string(damaged.what()) + "; left out");
+    }
+    g_loader->refused.insert(part);
+    return nullptr;
 }
 
 struct Relationship {
     std::string type, target;
-    bool external;
 };
 
 std::vector<Relationship> relationshipsOf(const xmlDoc* rels) {
     std::vector<Relationship> list;
-    for (xmlNode* node = xmlDocGetRootElement(rels) ? xmlDocGetRootElement(rels)->children : nullptr; node; node = node->next) {
+    const xmlNode* root = xmlDocGetRootElement(rels);
+    for (xmlNode* node = root != nullptr ? root->children : nullptr; node != nullptr; node = node->next) {
         if (node->type != XML_ELEMENT_NODE || xmlStrcmp(node->name, BAD_CAST "Relationship") != 0) continue;
-        list.push_back({attribute(node, "Type"), attribute(node, "Target"), attribute(node, "TargetMode") == "External"});
+        xmlChar* type = xmlGetProp(node, BAD_CAST "Type");
+        xmlChar* target = xmlGetProp(node, BAD_CAST "Target");
+        if (type != nullptr && target != nullptr) list.push_back({reinterpret_cast<char*>(type), reinterpret_cast<char*>(target)});
+        xmlFree(type);
+        xmlFree(target);
     }
     return list;
 }
 
-bool endsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-std::string mainPartOf(zip_t* package) {
+std::string mainPartOf(Package& package) {
     const Document rels = parsePart(package, "_rels/.rels");
     for (const Relationship& relationship : relationshipsOf(rels.get())) {
-        if (endsWith(relationship.type, "/officeDocument")) {
-            const std::string name = normalisedPart(relationship.target);
+        const std::string& type = relationship.type;
+        if (type.size() >= 15 && type.compare(type.size() - 15, 15, "/officeDocument") == 0) {
+            const std::string name = normalisedPart(unescaped(relationship.target));
             if (!name.empty()) return name;
         }
     }
     throw Failure("the package names no main document part (_rels/.rels)");
 }
 
-Bytes stylesheetBytes() {
+struct StyleFree {
+    void operator()(xsltStylesheet* style) const { xsltFreeStylesheet(style); }
+};
+
+std::unique_ptr<xsltStylesheet, StyleFree> embeddedStylesheet() {
     FILE* handle = kyopen("docx2html_ie.xslt", "rb");
     if (handle == nullptr) throw Failure("cannot open the embedded stylesheet: " + errorText(errno));
-    Bytes data(350000);
-    data.resize(kyread(data.data(), 1, data.size(), handle));
+    std::string text;
+    char chunk[65536];
+    for (size_t got; (got = kyread(chunk, 1, sizeof chunk, handle)) > 0;) text.append(chunk, got);
     kyclose(handle);
-    return data;
+    xmlDocPtr doc = xmlReadMemory(text.data(), static_cast<int>(text.size()), "docx2html_ie.xslt", nullptr, XML_PARSE_NONET);
+    std::unique_ptr<xsltStylesheet, StyleFree> style(doc != nullptr ? xsltParseStylesheetDoc(doc) : nullptr);
+    if (!style) {
+        xmlFreeDoc(doc);
+        throw Failure("the embedded stylesheet does not compile: " + g_libraryError);
+    }
+    return style;
 }
 
-// The pictures that the page names, each written under OUT_DIR at the target that the page
-// uses as its source; a target that would leave OUT_DIR is left out with a warning.
-size_t writePictures(zip_t* package, const std::string& mainPart, const fs::path& outDir) {
+// The extension a picture is written with: its own when it names a picture format.
+std::string pictureExtension(const std::string& part) {
+    static const std::set<std::string> kKnown = {"png", "jpg", "jpeg", "gif", "bmp", "tif", "tiff", "emf", "wmf", "webp"};
+    std::string extension = fs::path(part).extension().string();
+    if (!extension.empty()) extension.erase(0, 1);
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return kKnown.count(extension) != 0 ? extension : "bin";
+}
+
+std::string attributeOf(xmlNode* node, const char* name) {
+    xmlChar* value = xmlGetProp(node, BAD_CAST name);
+    std::string text = value != nullptr ? reinterpret_cast<const char*>(value) : "";
+    xmlFree(value);
+    return text;
+}
+
+// Each picture the page shows is copied out of the package once, as imageN.EXT, and every
+// img that shows it points there; one that cannot be copied loses its src and says so in alt.
+size_t copyPictures(xmlDoc* page, Package& package, const std::string& mainPart, PageOutput& output,
+                    std::vector<std::string>& warnings) {
     const fs::path folder = fs::path(mainPart).parent_path();
-    const std::string relsName = (folder / "_rels" / (fs::path(mainPart).filename().string() + ".rels")).generic_string();
-    const std::optional<Bytes> relsData = readPart(package, relsName);
-    if (!relsData) return 0;
-    const Document rels = parseXml(*relsData, kPackageBase + relsName);
-    size_t written = 0;
-    for (const Relationship& relationship : relationshipsOf(rels.get())) {
-        if (relationship.external || !endsWith(relationship.type, "/image")) continue;
-        const fs::path inside = fs::path(relationship.target).lexically_normal();
-        const std::optional<Bytes> picture = readPart(package, normalisedPart((folder / inside).generic_string()));
-        if (inside.is_absolute() || inside.empty() || inside.begin()->string() == ".." || !picture) {
-            std::fprintf(stderr, "kyio: docx2html: picture %s left out\n", relationship.target.c_str());
+    std::map<std::string, std::string> sources;  // part -> the page's source, "" when left out
+    for (xmlNode* node = xmlDocGetRootElement(page); node != nullptr;) {
+        if (node->type == XML_ELEMENT_NODE && xmlStrcasecmp(node->name, BAD_CAST "img") == 0 && xmlHasProp(node, BAD_CAST "src")) {
+            const std::string src = attributeOf(node, "src");
+            const std::string part = normalisedPart((folder / unescaped(src)).generic_string());
+            auto found = sources.find(part);
+            if (found == sources.end()) {
+                std::string source;
+                try {
+                    if (part.empty() || !package.has(part)) throw Failure("picture " + src + " is not in the package");
+                    source = output.addPicture(pictureExtension(part), package.readWhole(part));
+                } catch (const LimitExceeded&) {
+                    throw;
+                } catch (const Failure& failure) {
+                    warnings.push_back(std::string(failure.what()) + "; left out");
+                }
+                found = sources.emplace(part, source).first;
+            }
+            if (found->second.empty()) {
+                xmlUnsetProp(node, BAD_CAST "src");
+                const std::string alt = attributeOf(node, "alt");
+                xmlSetProp(node, BAD_CAST "alt", BAD_CAST("[picture " + src + " left out]" + (alt.empty() ? "" : " " + alt)).c_str());
+            } else {
+                xmlSetProp(node, BAD_CAST "src", BAD_CAST found->second.c_str());
+            }
+        }
+        // Depth first, without recursion.
+        if (node->children != nullptr && node->type == XML_ELEMENT_NODE) {
+            node = node->children;
             continue;
         }
-        const fs::path destination = outDir / inside;
-        makeFolders(destination.parent_path().string());
-        writeWholeFile(destination.string(), *picture);
-        ++written;
+        while (node != nullptr && node->next == nullptr) node = node->parent != reinterpret_cast<xmlNode*>(page) ? node->parent : nullptr;
+        if (node != nullptr) node = node->next;
     }
-    return written;
+    size_t copied = 0;
+    for (const auto& entry : sources) copied += entry.second.empty() ? 0 : 1;
+    return copied;
+}
+
+struct PrefsFree {
+    void operator()(xsltSecurityPrefs* prefs) const { xsltFreeSecurityPrefs(prefs); }
+};
+struct ContextFree {
+    void operator()(xsltTransformContext* context) const { xsltFreeTransformContext(context); }
+};
+
+// The stylesheet may read through document() only: it writes nothing and reaches no network.
+std::unique_ptr<xsltSecurityPrefs, PrefsFree> readingOnly() {
+    std::unique_ptr<xsltSecurityPrefs, PrefsFree> prefs(xsltNewSecurityPrefs());
+    if (!prefs) throw std::bad_alloc();
+    for (const xsltSecurityOption option : {XSLT_SECPREF_WRITE_FILE, XSLT_SECPREF_CREATE_DIRECTORY, XSLT_SECPREF_READ_NETWORK,
+                                            XSLT_SECPREF_WRITE_NETWORK}) {
+        xsltSetSecurityPrefs(prefs.get(), option, xsltSecurityForbid);
+    }
+    return prefs;
 }
 
 }  // namespace
 
-int docx2htmlCommand(const Arguments& args) {
-    if (args.empty() || args.size() > 2) throw UsageError("docx2html: expected DOC.docx [OUT_DIR]");
-    const std::string docx = args[0];
-    const fs::path outDir = args.size() == 2 ? fs::path(args[1]) : fs::path(".");
-
-    int zipError = 0;
-    std::unique_ptr<zip_t, ZipCloser> package(zip_open(docx.c_str(), ZIP_RDONLY, &zipError));
-    if (!package) {
-        zip_error_t error;
-        zip_error_init_with_code(&error, zipError);
-        const std::string message = zip_error_strerror(&error);
-        zip_error_fini(&error);
-        throw Failure("cannot read " + docx + " as a .docx package: " + message);
-    }
+Conversion convertDocx(const std::string& docx, const std::string& outDir, const ConversionOptions& options) {
+    Package package(docx, options.limits);
     xmlSetGenericErrorFunc(nullptr, collectError);
-    exsltRegisterAll();  // exsl:node-set, with which the stylesheet reads Strict OOXML
     xsltSetGenericErrorFunc(nullptr, collectError);
+    exsltRegisterAll();  // exsl:node-set, with which the stylesheet makes its passes
+    g_libraryError.clear();
 
-    const std::string mainPart = mainPartOf(package.get());
-    Document document = parsePart(package.get(), mainPart);
-    const Bytes sheet = stylesheetBytes();
-    Document sheetDoc = parseXml(sheet, "docx2html_ie.xslt");
-    std::unique_ptr<xsltStylesheet, StyleFree> style(sheetDoc ? xsltParseStylesheetDoc(sheetDoc.get()) : nullptr);
-    if (!style) throw Failure("the embedded stylesheet does not compile: " + g_parseError);
-    sheetDoc.release();  // the stylesheet owns it now
+    const std::string mainPart = mainPartOf(package);
+    const Document document = parsePart(package, mainPart);
+    const auto style = embeddedStylesheet();
 
-    // The relationships sit beside the main part, whatever it is called.
-    const std::string relsParam = "'_rels/" + fs::path(mainPart).filename().string() + ".rels'";
-    const char* params[] = {"rels", relsParam.c_str(), nullptr};
-    g_package = package.get();
+    // The relationships beside the main part, whatever it is called, as a string parameter.
+    const std::string rels = "_rels/" + urlOf(fs::path(mainPart).filename().string()) + ".rels";
+    const char* params[] = {"rels", rels.c_str(), nullptr};
+    Conversion conversion;
+    const auto prefs = readingOnly();
+    std::unique_ptr<xsltTransformContext, ContextFree> context(xsltNewTransformContext(style.get(), document.get()));
+    if (!context) throw std::bad_alloc();
+    xsltSetCtxtSecurityPrefs(prefs.get(), context.get());
+    if (xsltQuoteUserParams(context.get(), params) != 0) throw Failure("cannot pass the stylesheet its parameters");
+    Loader loader{&package, &conversion.warnings, {}, {}};
+    g_loader = &loader;
     xsltSetLoaderFunc(loadFromPackage);
-    g_parseError.clear();
-    const Document page(xsltApplyStylesheet(style.get(), document.get(), params));
+    Document page(xsltApplyStylesheetUser(style.get(), document.get(), nullptr, nullptr, nullptr, context.get()));
     xsltSetLoaderFunc(nullptr);
-    g_package = nullptr;
-    if (!page) throw Failure("cannot convert " + mainPart + ": " + g_parseError);
+    g_loader = nullptr;
+    if (!loader.limit.empty()) throw LimitExceeded(loader.limit);
+    if (!page || context->state != XSLT_STATE_OK) throw Failure("cannot convert " + mainPart + ": " + g_libraryError);
 
+    PageOutput output(outDir, fs::path(docx).stem().string());
+    conversion.pictures = copyPictures(page.get(), package, mainPart, output, conversion.warnings);
+    if (options.strict && !conversion.warnings.empty()) throw Failure(conversion.warnings.front() + " (--strict)");
     xmlChar* html = nullptr;
     int length = 0;
-    if (xsltSaveResultToString(&html, &length, page.get(), style.get()) != 0) throw Failure("cannot write the page");
-    const Bytes htmlBytes(html, html + length);
+    if (xsltSaveResultToString(&html, &length, page.get(), style.get()) != 0 || html == nullptr) {
+        throw Failure("cannot write the page");
+    }
+    const std::string text(reinterpret_cast<const char*>(html), static_cast<size_t>(length));
     xmlFree(html);
-
-    makeFolders(outDir.string());
-    const fs::path htmlPath = outDir / (fs::path(docx).stem().string() + ".html");
-    const size_t pictures = writePictures(package.get(), mainPart, outDir);
-    writeWholeFile(htmlPath.string(), htmlBytes);
-    printOut("wrote %s (%zu bytes) and %zu pictures\n", htmlPath.string().c_str(), htmlBytes.size(), pictures);
-    return 0;
+    conversion.page = output.commit(text);
+    return conversion;
 }
 
 }  // namespace kyio_tool

@@ -27,11 +27,20 @@ const std::vector<Command>& commands() {
          "Exit with 0 when PATH can be opened for reading (a resource or a disk file), else 1."},
         {"realpath", realpathCommand, "realpath PATH", "print PATH as the library resolves it",
          "Print PATH resolved: a resource name as it is, a disk name made absolute."},
-        {"docx2html", docx2htmlCommand, "docx2html DOC.docx [OUT_DIR]", "convert a .docx into an HTML page",
-         "Convert DOC.docx with the embedded stylesheet docx2html_ie.xslt into OUT_DIR/DOC.html\n"
-         "(OUT_DIR is the current folder by default, and is created when missing), with the\n"
-         "pictures beside it where the page looks for them. The package is read in place;\n"
-         "nothing outside OUT_DIR is written."},
+        {"docx2html", docx2htmlCommand, "docx2html [OPTIONS] DOC.docx [OUT_DIR]",
+         "convert a .docx into an HTML page",
+         "Convert DOC.docx with the embedded stylesheet docx2html_ie.xslt into OUT_DIR/DOC.html and\n"
+         "its pictures into OUT_DIR/DOC_files/image1.png, image2.jpg, ... (names the tool makes).\n"
+         "OUT_DIR is the current folder by default and is created when missing. Both are written\n"
+         "into a temporary folder in OUT_DIR and renamed into place once whole, so an earlier page\n"
+         "and its folder are replaced only by a complete conversion; nothing is written through a\n"
+         "symbolic link or into anything but a regular file, and nothing outside OUT_DIR.\n\n"
+         "The package is read as hostile: each part may inflate to 256 MiB and all of them to\n"
+         "1 GiB, no part to more than 500 times its compressed size, with at most 10000 entries;\n"
+         "a DTD is refused. A picture or an optional part (styles, numbering, notes, relationships)\n"
+         "that cannot be read is left out with a warning, named in the page.\n\n"
+         "  --max-size SIZE   the limit of one part (300, 64K, 256M, 2G); all parts: 4 x SIZE\n"
+         "  --strict          a picture or part left out fails the conversion"},
         {"verify", verifyCommand, "verify [--against DIR]", "check every resource end to end",
          "Decode every resource, check that its name resolves to its id and that kyopen/kyread\n"
          "give the same bytes, and print its SHA-256.\n\n"

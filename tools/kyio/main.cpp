@@ -46,6 +46,9 @@ int main(int argc, char** argv) {
     // A reader that goes away ends the tool by SIGPIPE, as it ends cat, even when the caller
     // handed down an ignored signal; a write that still meets EPIPE ends it quietly too.
     std::signal(SIGPIPE, SIG_DFL);
+    // A file-size limit makes a write fail with EFBIG, which the commands report and clean
+    // up after, instead of killing the tool half-way.
+    std::signal(SIGXFSZ, SIG_IGN);
     try {
         const int status = dispatch(Arguments(argv + 1, argv + argc));
         flushOut();

@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: MIT
+// kyio docx2html's conversion on any bytes as a .docx: it never crashes, writes nothing but
+// OUT_DIR/DOC.html and OUT_DIR/DOC_files/imageN.EXT, and its page parses as HTML with no
+// element or attribute that runs script, no link outside the allowed schemes and no style
+// that loads or evaluates anything.
+#include "docx2html.h"
+
+#include <libxml/HTMLparser.h>
+#include <libxml/tree.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void require(bool condition) {
+    if (!condition) std::abort();
+}
+
+std::string lowered(const xmlChar* text) {
+    std::string out = text != nullptr ? reinterpret_cast<const char*>(text) : "";
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
+
+bool allowedLink(const std::string& url) {
+    const std::string::size_type colon = url.find(':');
+    if (colon == std::string::npos || url.substr(0, colon).find('/') != std::string::npos) return true;
+    for (const char* scheme : {"http:", "https:", "mailto:", "ftp:"}) {
+        if (url.rfind(scheme, 0) == 0) return true;
+    }
+    return false;
+}
+
+void requireSafe(xmlNode* node) {
+    static const char* const kForbidden[] = {"script", "object", "embed", "iframe", "frame", "applet", "svg", "math", "form", "base", "link"};
+    for (; node != nullptr; node = node->next) {
+        if (node->type != XML_ELEMENT_NODE) continue;
+        const std::string name = lowered(node->name);
+        for (const char* forbidden : kForbidden) require(name != forbidden);
+        if (name == "style") {
+            xmlChar* css = xmlNodeGetContent(node);
+            require(lowered(css).find("url(") == std::string::npos);
+            xmlFree(css);
+        }
+        for (xmlAttr* attribute = node->properties; attribute != nullptr; attribute = attribute->next) {
+            const std::string key = lowered(attribute->name);
+            xmlChar* raw = xmlNodeGetContent(reinterpret_cast<xmlNode*>(attribute));
+            const std::string value = lowered(raw);
+            xmlFree(raw);
+            require(key.rfind("on", 0) != 0);
+            if (key == "href") require(allowedLink(value));
+            if (key == "src") require(value.find(':') == std::string::npos && value.rfind("/", 0) != 0);
+            if (key == "style") {
+                for (const char* bad : {"expression", "url(", "behavior", "javascript", "\\"}) require(value.find(bad) == std::string::npos);
+            }
+        }
+        requireSafe(node->children);
+    }
+}
+
+const std::string& sandbox() {
+    static const std::string folder = [] {
+        std::string path = (fs::temp_directory_path() / "kyio_fuzz_docx_XXXXXX").string();
+        require(mkdtemp(path.data()) != nullptr);
+        return path;
+    }();
+    return folder;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string input = sandbox() + "/in.docx", out = sandbox() + "/out";
+    std::ofstream(input, std::ios::binary).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    kyio_tool::ConversionOptions options;
+    options.limits.partBytes = 1 << 20;
+    options.limits.totalBytes = 4 << 20;
+    try {
+        kyio_tool::convertDocx(input, out, options);
+    } catch (const kyio_tool::Failure&) {
+    }
+    for (const auto& entry : fs::directory_iterator(sandbox())) require(entry.path() == input || entry.path() == out);
+    if (fs::exists(out)) {
+        for (const auto& entry : fs::recursive_directory_iterator(out)) {
+            const std::string name = fs::relative(entry.path(), out).string();
+            require(!entry.is_symlink() &&
+                    (name == "in.html" || name == "in_files" || (name.rfind("in_files/image", 0) == 0 && entry.is_regular_file())));
+        }
+    }
+    if (fs::exists(out + "/in.html")) {
+        htmlDocPtr page = htmlReadFile((out + "/in.html").c_str(), nullptr, HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING);
+        require(page != nullptr);
+        requireSafe(xmlDocGetRootElement(page));
+        xmlFreeDoc(page);
+    }
+    fs::remove_all(out);
+    return 0;
+}
