@@ -19,7 +19,7 @@ TEST_BUILDS = plain asan tsan fuzz package
 .PHONY: setup-build setup-test build demo test test-valgrind fuzz deb abi-baseline $(addprefix test-,$(TEST_BUILDS)) bench clean
 
 setup-build setup-test: setup-%:
-	@[ "$(KYIO_SKIP_INSTALL)" = 1 ] || tools/install-deps.sh $*
+	@[ "$(KYIO_SKIP_INSTALL)" = 1 ] || scripts/install-deps.sh $*
 
 # The library and the tool alone, without tests or benchmarks.
 build: setup-build
@@ -41,7 +41,7 @@ demo: build
 test: setup-test
 	@rm -f $(foreach b,$(TEST_BUILDS),$(call results,$(b)))
 	@$(MAKE) --no-print-directory -k $(addprefix test-,$(TEST_BUILDS)); status=$$?; \
-	  tools/test-summary.sh $(foreach b,$(TEST_BUILDS),$(call results,$(b))) && exit $$status
+	  scripts/test-summary.sh $(foreach b,$(TEST_BUILDS),$(call results,$(b))) && exit $$status
 
 test-plain: setup-test
 	$(call configure,plain,-DCMAKE_BUILD_TYPE=RelWithDebInfo)

@@ -3,6 +3,7 @@
 // floors computed in the same run on the same stored payloads; small reads next to fread on a
 // memory stream and on a disk file; and the same rounds on 1, 2 and 4 threads at once.
 // The summary at the end gives each measured case as a ratio of its floor.
+#include "resource_manifest.h"
 #include "resources/cppresmanager.h"
 
 #include <benchmark/benchmark.h>
@@ -54,7 +55,7 @@ std::size_t plainTotal() {
 // One round: every resource opened, read whole and closed through the public interface. Run
 // on several threads at once, the rounds contend for the library lock.
 void openReadClose(benchmark::State& state) {
-    std::vector<unsigned char> sink(350000);
+    std::vector<unsigned char> sink(kyio_manifest::kLargestCapacity);
     for (auto _ : state) {
         for (const Resource& resource : resources()) {
             FILE* handle = kyopen(resource.name.c_str(), "rb");
@@ -124,7 +125,7 @@ const char* const kStylesheet = "docx2html_ie.xslt";
 std::string diskCopy() {
     static const std::string path = [] {
         const std::string file = "/tmp/kyio-bench-" + std::to_string(getpid()) + ".xslt";
-        std::vector<unsigned char> content(350000);
+        std::vector<unsigned char> content(kyio_manifest::kLargestCapacity);
         FILE* handle = kyopen(kStylesheet, "rb");
         content.resize(kyread(content.data(), 1, content.size(), handle));
         kyclose(handle);

@@ -1,5 +1,8 @@
-# Reads resources/manifest.tsv, checks that every source file is there, and runs the generator
-# that turns them into the resource table and the stored payloads under resources/generated/.
+# The generator, resources/embed/kyio_embed, is the one reader of resources/manifest.tsv: it
+# turns the manifest and its source files into the resource table and the stored payloads,
+# and the manifest and resources/notices.tsv into NOTICE, the Debian copyright file, the
+# tool's notice table and resource_manifest.h, all in the build tree. The build learns the
+# source files from its depfile.
 
 set(KYIO_URW_FONT_DIR "/usr/share/texlive/texmf-dist/fonts" CACHE PATH
     "Root of the URW Type 1 fonts (afm/urw/..., type1/urw/...)")
@@ -9,28 +12,22 @@ set(KYIO_XOR_KEY "0xA7" CACHE STRING "Non-zero byte with which the stored payloa
 set(KYIO_MANIFEST "${PROJECT_BINARY_DIR}/resources/manifest.tsv")
 configure_file("${PROJECT_SOURCE_DIR}/resources/manifest.tsv" "${KYIO_MANIFEST}" @ONLY)
 
-set(KYIO_RESOURCE_SOURCES "")
-file(STRINGS "${KYIO_MANIFEST}" _kyio_rows REGEX "^[0-9]")
-foreach(_row IN LISTS _kyio_rows)
-  string(REPLACE "\t" ";" _fields "${_row}")
-  list(GET _fields 1 _name)
-  list(GET _fields 3 _package)
-  list(GET _fields 4 _source)
-  if(NOT EXISTS "${_source}")
-    if(_package STREQUAL "-")
-      message(FATAL_ERROR "Resource ${_name}: ${_source} is missing from the source tree.")
-    endif()
-    message(FATAL_ERROR "Resource ${_name}: ${_source} is missing. It comes with the Debian "
-                        "package '${_package}' (apt-get install ${_package}), or set the "
-                        "directory variables KYIO_URW_FONT_DIR / KYIO_WV_DATA_DIR.")
-  endif()
-  list(APPEND KYIO_RESOURCE_SOURCES "${_source}")
-endforeach()
-
-set(KYIO_GENERATED_TABLE "${PROJECT_BINARY_DIR}/resources/generated/resource_table.cpp")
+set(_generated "${PROJECT_BINARY_DIR}/resources/generated")
+file(MAKE_DIRECTORY "${_generated}")
+set(KYIO_GENERATED_TABLE "${_generated}/resource_table.cpp")
+set(KYIO_NOTICE_FILE "${_generated}/NOTICE")
+set(KYIO_DEBIAN_COPYRIGHT "${_generated}/copyright")
+set(KYIO_NOTICE_TABLE "${_generated}/notices_table.cpp")
+set(KYIO_MANIFEST_HEADER_DIR "${_generated}")
 add_custom_command(
-  OUTPUT "${KYIO_GENERATED_TABLE}"
-  COMMAND kyio_embed --key ${KYIO_XOR_KEY} "${KYIO_MANIFEST}" "${KYIO_GENERATED_TABLE}"
-  DEPENDS kyio_embed "${KYIO_MANIFEST}" ${KYIO_RESOURCE_SOURCES}
-  COMMENT "Generating the resource table and payloads"
+  OUTPUT "${KYIO_GENERATED_TABLE}" "${KYIO_NOTICE_FILE}" "${KYIO_DEBIAN_COPYRIGHT}" "${KYIO_NOTICE_TABLE}"
+         "${_generated}/resource_manifest.h"
+  COMMAND kyio_embed --key ${KYIO_XOR_KEY}
+          --notices "${PROJECT_SOURCE_DIR}/resources/notices.tsv" --licence "${PROJECT_SOURCE_DIR}/LICENSE"
+          --source-dir "${PROJECT_SOURCE_DIR}" --outputs "${_generated}" --depfile "${_generated}/resource_table.d"
+          "${KYIO_MANIFEST}" "${KYIO_GENERATED_TABLE}"
+  DEPENDS kyio_embed "${KYIO_MANIFEST}" "${PROJECT_SOURCE_DIR}/resources/notices.tsv" "${PROJECT_SOURCE_DIR}/LICENSE"
+  DEPFILE "${_generated}/resource_table.d"
+  COMMENT "Generating the resource table, the payloads and the notices"
   VERBATIM)
+add_custom_target(kyio_generated ALL DEPENDS "${KYIO_NOTICE_FILE}" "${KYIO_DEBIAN_COPYRIGHT}" "${_generated}/resource_manifest.h")

@@ -3,6 +3,7 @@
 // size * count, signed), seeks clamp at the start and may pass the end, output fails with EACCES.
 // Input: a byte choosing the resource, then 9 bytes a call: an opcode byte and two 32-bit words.
 #include "kyio.h"
+#include "resource_manifest.h"
 
 #include <cerrno>
 #include <climits>
@@ -57,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     Model model;
     std::wstring tableName;
-    unsigned int id = data[0] % 28 + 1;
+    unsigned int id = data[0] % kyio_manifest::kResourceCount + 1;
     require(cpp_res::getFileData(id, model.content, tableName));
     FILE* handle = kyopen(std::string(tableName.begin() + 1, tableName.end()).c_str(), "rb");
 

@@ -4,6 +4,7 @@
 #define KYIO_TESTS_SUPPORT_H
 
 #include "kyio.h"
+#include "resource_manifest.h"
 
 #include <sys/wait.h>
 
@@ -43,11 +44,13 @@ private:
     std::string path_;
 };
 
-// A row of the manifest that configured this build: id, table name (with its ':'), package
-// of the source ("-" for the project's own) and source file.
+// A row of the manifest that configured this build, as the generator gives it: id, table
+// name (with its ':'), capacity, package of the source ("-" for the project's own), source.
 struct ManifestRow {
     unsigned int id;
-    std::string name, package, source;
+    std::string name;
+    unsigned long long capacity;
+    std::string package, source;
     std::string hostName() const { return name.substr(1); }
     std::string content() const { return readFile(source); }
 };
@@ -55,17 +58,7 @@ struct ManifestRow {
 inline const std::vector<ManifestRow>& manifestRows() {
     static const std::vector<ManifestRow> rows = [] {
         std::vector<ManifestRow> result;
-        std::ifstream in(KYIO_TEST_MANIFEST);
-        std::string line, capacity;
-        while (std::getline(in, line)) {
-            if (line.empty() || line[0] == '#') continue;
-            std::istringstream fields(line);
-            ManifestRow row;
-            fields >> row.id >> row.name >> capacity >> row.package;
-            fields.ignore(1);
-            std::getline(fields, row.source);
-            result.push_back(row);
-        }
+        for (const kyio_manifest::Row& row : kyio_manifest::kRows) result.push_back({row.id, row.name, row.capacity, row.package, row.source});
         return result;
     }();
     return rows;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // package.h: a .docx package read as hostile input. Sizes are counted from the bytes that
 // inflate, never taken from the zip directory; parts are read in chunks under caps.
-#ifndef KYIO_TOOLS_PACKAGE_H
-#define KYIO_TOOLS_PACKAGE_H
+#ifndef KYIO_PROGRAMS_PACKAGE_H
+#define KYIO_PROGRAMS_PACKAGE_H
 
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // cli.h: what the kyio commands share: their errors, checked output, and the resource list.
-#ifndef KYIO_TOOLS_CLI_H
-#define KYIO_TOOLS_CLI_H
+#ifndef KYIO_PROGRAMS_CLI_H
+#define KYIO_PROGRAMS_CLI_H
 
 #include <cstdio>
 #include <stdexcept>

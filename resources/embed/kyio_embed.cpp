@@ -4,7 +4,15 @@
 // level 9 shrinks by less than a tenth is stored at level 0, in stored blocks: its decoding is
 // then a copy, where inflating it would cost much for the little it saves.
 //
-// Usage: kyio_embed [--key BYTE] MANIFEST OUTPUT.cpp
+// With --notices, it also writes into the folder of --outputs what else the manifest gives:
+// NOTICE, the Debian copyright file, the tool's notice table and resource_manifest.h; with
+// --depfile, the source files that the table depends on, for the build.
+//
+// Usage: kyio_embed [--key BYTE] [--notices TSV --licence LICENSE --source-dir DIR
+//                   --outputs DIR] [--depfile FILE] MANIFEST OUTPUT.cpp
+#include "manifest.h"
+#include "notices.h"
+
 #include <zlib.h>
 
 #include <algorithm>
@@ -15,100 +23,21 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <map>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+namespace kyio_embed {
 namespace {
-
-struct Entry {
-    unsigned long id = 0;
-    std::string name;
-    unsigned long long capacity = 0;
-    std::string source;
-    std::vector<unsigned char> stored;
-};
-
-struct Failure : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-std::vector<std::string> splitTabs(const std::string& line) {
-    std::vector<std::string> fields;
-    std::string::size_type start = 0;
-    for (;;) {
-        const auto tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab - start));
-        if (tab == std::string::npos) return fields;
-        start = tab + 1;
-    }
-}
-
-// context names the number in a message, as in "manifest line 4: capacity".
-unsigned long long parseNumber(const std::string& text, const std::string& context) {
-    char* end = nullptr;
-    errno = 0;
-    const unsigned long long value = std::strtoull(text.c_str(), &end, 0);
-    if (text.empty() || *end != '\0' || errno != 0 || text[0] == '-') {
-        throw Failure(context + " '" + text + "' is not a number");
-    }
-    return value;
-}
-
-std::string lineContext(unsigned line, const char* what) {
-    return "manifest line " + std::to_string(line) + ": " + what;
-}
-
-// Table names become wide string literals; keeping them to printable ASCII without quotes
-// or backslashes means they need no escaping.
-void checkName(const std::string& name, unsigned line) {
-    if (name.empty()) throw Failure("manifest line " + std::to_string(line) + ": empty name");
-    for (const char c : name) {
-        if (c < 0x20 || c > 0x7E || c == '"' || c == '\\') {
-            throw Failure("manifest line " + std::to_string(line) + ": name '" + name +
-                          "' must be printable ASCII without quotes or backslashes");
-        }
-    }
-}
-
-std::vector<Entry> readManifest(const std::string& path) {
-    std::ifstream in(path);
-    if (!in) throw Failure("cannot read the manifest " + path + ": " + std::strerror(errno));
-    std::vector<Entry> entries;
-    std::string line;
-    unsigned lineNumber = 0;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        if (line.empty() || line[0] == '#') continue;
-        const auto fields = splitTabs(line);
-        if (fields.size() != 5) {
-            throw Failure("manifest line " + std::to_string(lineNumber) +
-                          ": expected 5 tab-separated fields (id, name, capacity, package, "
-                          "source), found " + std::to_string(fields.size()));
-        }
-        Entry entry;
-        entry.id = static_cast<unsigned long>(parseNumber(fields[0], lineContext(lineNumber, "id")));
-        entry.name = fields[1];
-        entry.capacity = parseNumber(fields[2], lineContext(lineNumber, "capacity"));
-        entry.source = fields[4];
-        checkName(entry.name, lineNumber);
-        if (entry.id != entries.size() + 1) {
-            throw Failure("manifest line " + std::to_string(lineNumber) + ": id " +
-                          fields[0] + " should be " + std::to_string(entries.size() + 1) +
-                          " (ids run from 1 in table order)");
-        }
-        entries.push_back(std::move(entry));
-    }
-    if (entries.empty()) throw Failure("the manifest " + path + " lists no resources");
-    return entries;
-}
 
 std::vector<unsigned char> readSource(const Entry& entry) {
     std::ifstream in(entry.source, std::ios::binary);
     if (!in) {
-        throw Failure("resource " + entry.name + ": cannot read " + entry.source + ": " +
-                      std::strerror(errno));
+        const std::string hint = entry.package == "-" ? "" : " (it comes with the Debian package '" + entry.package +
+                                                                  "'; or set KYIO_URW_FONT_DIR / KYIO_WV_DATA_DIR)";
+        throw Failure("resource " + entry.name + ": cannot read " + entry.source + ": " + std::strerror(errno) + hint);
     }
     std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
                                      std::istreambuf_iterator<char>());
@@ -145,7 +74,7 @@ std::vector<unsigned char> compressAndScramble(const Entry& entry,
 }
 
 void writeTable(std::ostream& out, const std::vector<Entry>& entries, unsigned char key) {
-    out << "// Generated by tools/kyio_embed from resources/manifest.tsv; do not edit.\n"
+    out << "// Generated by resources/embed/kyio_embed from resources/manifest.tsv; do not edit.\n"
            "#include \"resources/cppresmanager.h\"\n\n"
            "namespace cpp_res {\nnamespace {\n\n";
     char hex[8];
@@ -165,45 +94,52 @@ void writeTable(std::ostream& out, const std::vector<Entry>& entries, unsigned c
         out << "    {kPayload" << entry.id << ", kPayload" << entry.id << " + sizeof kPayload"
             << entry.id << ", " << entry.capacity << "u},\n";
     }
+    out << "};\n\n";
+    for (const Entry& entry : entries) {
+        if (!entry.enumerator.empty()) {
+            out << "static_assert(" << entry.enumerator << " == " << entry.id << ", \"EBinResData follows the manifest\");\n";
+        }
+    }
     std::snprintf(hex, sizeof hex, "0x%02x", key);
-    out << "};\n\n}  // namespace\n\n"
+    out << "\n}  // namespace\n\n"
         << "const ResourceTable kResourceTable = {kNames, kPayloads, " << entries.size()
         << "u};\n\nconst unsigned char CCPPResManager::s_xor = " << hex
         << ";\n\n}  // namespace cpp_res\n";
 }
 
-// The table goes to a temporary file first, so that a failed run leaves no half-written
-// output for the build to take as up to date.
 void writeOutput(const std::string& path, const std::vector<Entry>& entries, unsigned char key) {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) throw Failure("cannot write " + temporary + ": " + std::strerror(errno));
-        writeTable(out, entries, key);
-        out.flush();
-        if (!out) throw Failure("error writing " + temporary);
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const std::string reason = std::strerror(errno);
-        std::remove(temporary.c_str());
-        throw Failure("cannot replace " + path + ": " + reason);
-    }
+    std::ostringstream out;
+    writeTable(out, entries, key);
+    writeWhole(path, out.str());
+}
+
+std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw Failure("cannot read " + path + ": " + std::strerror(errno));
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 int usage() {
-    std::cerr << "usage: kyio_embed [--key BYTE] MANIFEST OUTPUT.cpp\n";
+    std::cerr << "usage: kyio_embed [--key BYTE] [--notices TSV --licence LICENSE --source-dir DIR --outputs DIR]\n"
+                 "                  [--depfile FILE] MANIFEST OUTPUT.cpp\n";
     return 2;
 }
 
 }  // namespace
+}  // namespace kyio_embed
 
 int main(int argc, char** argv) {
+    using namespace kyio_embed;
     unsigned char key = 0xA7;
     std::vector<std::string> paths;
+    std::map<std::string, std::string> options;  // --notices, --licence, --source-dir, --outputs, --depfile
     try {
         for (int i = 1; i < argc; ++i) {
             const std::string arg = argv[i];
-            if (arg == "--key") {
+            if (arg == "--notices" || arg == "--licence" || arg == "--source-dir" || arg == "--outputs" || arg == "--depfile") {
+                if (++i == argc) return usage();
+                options[arg] = argv[i];
+            } else if (arg == "--key") {
                 if (++i == argc) return usage();
                 const auto value = parseNumber(argv[i], "--key");
                 if (value == 0 || value > 0xFF) throw Failure("the key must be a byte from 1 to 255");
@@ -215,7 +151,20 @@ int main(int argc, char** argv) {
         if (paths.size() != 2) return usage();
 
         std::vector<Entry> entries = readManifest(paths[0]);
-        for (Entry& entry : entries) entry.stored = compressAndScramble(entry, readSource(entry), key);
+        if (options.count("--notices") != 0) {
+            const std::vector<Notice> notices = readNotices(options["--notices"], entries);
+            const std::string folder = options["--outputs"] + "/";
+            writeWhole(folder + "NOTICE", noticeText(entries, notices));
+            writeWhole(folder + "copyright", debianCopyright(entries, notices, fileText(options["--licence"]), options["--source-dir"]));
+            writeWhole(folder + "notices_table.cpp", noticeTable(entries, notices));
+            writeWhole(folder + "resource_manifest.h", manifestHeader(entries));
+        }
+        std::string depends = paths[1] + ":";
+        for (Entry& entry : entries) {
+            entry.stored = compressAndScramble(entry, readSource(entry), key);
+            depends += " " + entry.source;
+        }
+        if (options.count("--depfile") != 0) writeWhole(options["--depfile"], depends + "\n");
         writeOutput(paths[1], entries, key);
     } catch (const Failure& failure) {
         std::cerr << "kyio_embed: " << failure.what() << "\n";

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // sha256.h: SHA-256 of a byte buffer, as lowercase hex.
-#ifndef KYIO_TOOLS_SHA256_H
-#define KYIO_TOOLS_SHA256_H
+#ifndef KYIO_PROGRAMS_SHA256_H
+#define KYIO_PROGRAMS_SHA256_H
 
 #include <cstddef>
 #include <string>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // docx2html.h: a .docx package to OUT_DIR/DOC.html and OUT_DIR/DOC_files/, through the
 // stylesheet that lib_kyio embeds.
-#ifndef KYIO_TOOLS_DOCX2HTML_H
-#define KYIO_TOOLS_DOCX2HTML_H
+#ifndef KYIO_PROGRAMS_DOCX2HTML_H
+#define KYIO_PROGRAMS_DOCX2HTML_H
 
 #include "package.h"
 

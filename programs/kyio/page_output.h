@@ -2,8 +2,8 @@
 // page_output.h: a page and its pictures put in place whole. Everything is written into a
 // temporary folder inside OUT_DIR, through descriptors and never through a symbolic link,
 // then renamed to OUT_DIR/DOC.html and OUT_DIR/DOC_files/; a failure leaves what was there.
-#ifndef KYIO_TOOLS_PAGE_OUTPUT_H
-#define KYIO_TOOLS_PAGE_OUTPUT_H
+#ifndef KYIO_PROGRAMS_PAGE_OUTPUT_H
+#define KYIO_PROGRAMS_PAGE_OUTPUT_H
 
 #include <string>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // notices.h: where each embedded resource comes from and under which licence, generated from
 // the resource manifest and resources/notices.tsv with the build.
-#ifndef KYIO_TOOLS_NOTICES_H
-#define KYIO_TOOLS_NOTICES_H
+#ifndef KYIO_PROGRAMS_NOTICES_H
+#define KYIO_PROGRAMS_NOTICES_H
 
 #include <string>
 #include <vector>
