@@ -18,21 +18,24 @@ set(CMAKE_CXX_STANDARD_REQUIRED ON)
 set(CMAKE_CXX_EXTENSIONS OFF)
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 
-# Hardened as Debian builds its packages (dpkg-buildflags with hardening=+all): stack
-# protector and clash protection, control-flow protection, format checks, _FORTIFY_SOURCE
-# where the code is optimised (not beside the sanitizers, which intercept the same calls),
-# full RELRO with immediate binding, and PIE for the executables.
-add_compile_options(-fstack-protector-strong -fstack-clash-protection -fcf-protection
-                    -Wformat -Werror=format-security)
+# kyio_build_flags, which every target of ours links: warnings, and hardening as Debian
+# builds its packages (dpkg-buildflags with hardening=+all): stack protector and clash
+# protection, control-flow protection, format checks, _FORTIFY_SOURCE where the code is
+# optimised (not beside the sanitizers, which intercept the same calls), full RELRO with
+# immediate binding; PIE for the executables comes with CMAKE_POSITION_INDEPENDENT_CODE.
+add_library(kyio_build_flags INTERFACE)
+target_compile_options(kyio_build_flags INTERFACE
+  -fstack-protector-strong -fstack-clash-protection -fcf-protection -Wformat -Werror=format-security
+  -Wall -Wextra -Wpedantic $<$<BOOL:${KYIO_WERROR}>:-Werror>)
 if(NOT KYIO_SANITIZE)
-  add_compile_options($<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
+  target_compile_options(kyio_build_flags INTERFACE $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
 endif()
-add_link_options(-Wl,-z,relro -Wl,-z,now)
+target_link_options(kyio_build_flags INTERFACE -Wl,-z,relro -Wl,-z,now)
 # Every object of ours carries the IBT and SHSTK property of -fcf-protection, but Debian 12's
 # crtbegin objects do not (their indirect-call targets do begin with endbr64), and the linker
 # keeps a property only when every input has it: it is asserted for the output instead.
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64")
-  add_link_options(-Wl,-z,ibt -Wl,-z,shstk)
+  target_link_options(kyio_build_flags INTERFACE -Wl,-z,ibt -Wl,-z,shstk)
 endif()
 include(CheckPIESupported)
 check_pie_supported()
@@ -42,15 +45,20 @@ if(KYIO_SANITIZE)
   add_link_options(-fsanitize=${KYIO_SANITIZE})
 endif()
 
-function(kyio_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic $<$<BOOL:${KYIO_WERROR}>:-Werror>)
+function(kyio_flags target)
+  target_link_libraries(${target} PRIVATE kyio_build_flags)
 endfunction()
 
-# A shared library of ours: warnings on, everything hidden but what is marked for export, and
-# no symbol left undefined at link time.
+# A shared library of ours: warnings on, everything hidden but what its API macro marks (the
+# headers leave the macro empty for hosts; the build defines it here), and no symbol left
+# undefined at link time.
 function(kyio_library_defaults target)
-  kyio_warnings(${target})
+  cmake_parse_arguments(ARG "" "API" "" ${ARGN})
+  kyio_flags(${target})
   set_target_properties(${target} PROPERTIES C_VISIBILITY_PRESET hidden CXX_VISIBILITY_PRESET hidden)
+  if(ARG_API)
+    target_compile_definitions(${target} PUBLIC "${ARG_API}=__attribute__((visibility(\"default\")))")
+  endif()
   if(NOT KYIO_SANITIZE)
     target_link_options(${target} PRIVATE -Wl,--no-undefined)
   endif()

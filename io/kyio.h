@@ -8,7 +8,10 @@
 #include <stdio.h>
 #include <wchar.h>
 
-#define KYIO_API __attribute__((visibility("default")))
+/* KYIO_API marks what lib_kyio exports: its build defines it to default visibility. */
+#ifndef KYIO_API
+#define KYIO_API
+#endif
 
 #ifdef __cplusplus
 extern "C" {

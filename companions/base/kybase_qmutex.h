@@ -20,7 +20,10 @@
 #define KYBASE_INLINE_PATHS 1
 #endif
 
-#define KYBASE_API __attribute__((visibility("default")))
+// KYBASE_API marks what lib_kybase exports: its build defines it to default visibility.
+#ifndef KYBASE_API
+#define KYBASE_API
+#endif
 
 // The class lives in the namespace kybase so that a host may include Qt's <QMutex> beside
 // kyio.h, and so that its symbols can never be mistaken for Qt's by the dynamic linker (they

@@ -5,7 +5,10 @@
 
 #include <stdint.h>
 
-#define KYCONV_API __attribute__((visibility("default")))
+// KYCONV_API marks what lib_kyconv exports: its build defines it to default visibility.
+#ifndef KYCONV_API
+#define KYCONV_API
+#endif
 
 #ifdef __cplusplus
 extern "C" {

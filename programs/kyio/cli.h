@@ -49,6 +49,9 @@ struct Resource {
 
 // Every resource, found by asking cpp_res::getFileData for ids 1, 2, ... until it says no.
 std::vector<Resource> embeddedResources();
+// The one resource that name reaches, whole, by the rules (and length limit) of kyopen;
+// Failure when name reaches none.
+Resource readResource(const std::string& name);
 
 std::string errorText(int code);
 

@@ -4,7 +4,6 @@
 // no DTD; the page's pictures are copied under names the tool makes.
 #include "docx2html.h"
 
-#include "kyio.h"
 #include "page_output.h"
 
 #include <libexslt/exslt.h>
@@ -181,13 +180,9 @@ struct StyleFree {
 };
 
 std::unique_ptr<xsltStylesheet, StyleFree> embeddedStylesheet() {
-    FILE* handle = kyopen("docx2html_ie.xslt", "rb");
-    if (handle == nullptr) throw Failure("cannot open the embedded stylesheet: " + errorText(errno));
-    std::string text;
-    char chunk[65536];
-    for (size_t got; (got = kyread(chunk, 1, sizeof chunk, handle)) > 0;) text.append(chunk, got);
-    kyclose(handle);
-    xmlDocPtr doc = xmlReadMemory(text.data(), static_cast<int>(text.size()), "docx2html_ie.xslt", nullptr, XML_PARSE_NONET);
+    const Resource sheet = readResource("docx2html_ie.xslt");
+    xmlDocPtr doc = xmlReadMemory(reinterpret_cast<const char*>(sheet.data.data()), static_cast<int>(sheet.data.size()),
+                                  "docx2html_ie.xslt", nullptr, XML_PARSE_NONET);
     std::unique_ptr<xsltStylesheet, StyleFree> style(doc != nullptr ? xsltParseStylesheetDoc(doc) : nullptr);
     if (!style) {
         xmlFreeDoc(doc);

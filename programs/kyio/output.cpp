@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
-// output.cpp: checked writes to standard output, and the list of embedded resources.
+// output.cpp: checked writes to standard output.
 #include "cli.h"
 
-#include "kyio.h"
 
 #include <cerrno>
 #include <cstdarg>
@@ -34,21 +33,6 @@ void printOut(const char* format, ...) {
 
 void flushOut() {
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) writeFailed();
-}
-
-std::vector<Resource> embeddedResources() {
-    std::vector<Resource> resources;
-    for (unsigned int id = 1;; ++id) {
-        Resource resource{id, "", {}};
-        std::wstring tableName;
-        if (!cpp_res::getFileData(id, resource.data, tableName)) break;
-        // Table names are ASCII, with a leading ':' that a host does not write.
-        for (std::size_t i = tableName[0] == L':' ? 1 : 0; i < tableName.size(); ++i) {
-            resource.name.push_back(static_cast<char>(tableName[i]));
-        }
-        resources.push_back(std::move(resource));
-    }
-    return resources;
 }
 
 }  // namespace kyio_tool

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The tool's command table is the one source of its documentation: every command that
+# `kyio help` lists, and every option its own help names, is in the README's table, the
+# manual page's synopsis and text, and the bash completion.
+# Usage: check_command_docs.sh KYIO_TOOL SOURCE_DIR
+set -uo pipefail
+kyio=$1 source=$2
+readme=$source/README.md manual=$source/doc/kyio.1.md completion=$source/programs/kyio/kyio.bash-completion
+failed=0 checked=0
+fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
+
+commands=$("$kyio" help | sed -n '/^commands:/,/^$/p' | awk 'NF { print $1 }' | grep -v '^commands:')
+[[ -n "$commands" ]] || fail "kyio help lists no commands"
+completion_list=$(sed -n 's/^ *local commands="\(.*\)"/\1/p' "$completion")
+for command in $commands; do
+  checked=$((checked + 1))
+  row=$(grep -F "| \`kyio $command" "$readme") || fail "README: no row for $command"
+  grep -qF "**kyio $command" "$manual" || fail "manual page: no synopsis line for $command"
+  grep -qE "^\*\*$command\*\*" "$manual" || fail "manual page: no entry for $command"
+  [[ " $completion_list " == *" $command "* ]] || fail "completion: $command is not among its commands"
+  for option in $("$kyio" help "$command" | grep -oE -- '--[a-z][a-z-]*' | sort -u); do
+    [[ "$option" == --help ]] && continue
+    [[ "$row" == *"$option"* ]] || fail "README: the row of $command lacks $option"
+    grep -qF -- "\\$option" "$manual" || fail "manual page: $option of $command is missing"
+    grep -qF -- "$option" "$completion" || fail "completion: $option of $command is missing"
+  done
+done
+echo "command docs: $checked commands checked, $failed failed"
+((failed == 0))
