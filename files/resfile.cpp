@@ -27,8 +27,9 @@ CResFile::CResFile(unsigned int id) : m_position(0), m_valid(false), m_errorCode
     m_valid = cpp_res::getFileData(copy, m_buffer, m_name);
     if (!m_valid) m_errorCode = ENOENT;
     // The store leaves the buffer as large as the resource's output capacity; where that is
-    // far above the content (the stylesheet's), the object gives the slack back.
-    if (m_buffer.capacity() - m_buffer.size() > kSlackKept) m_buffer.shrink_to_fit();
+    // far above the content (the stylesheet's), the object gives the slack back by a copy into
+    // an exactly sized buffer: shrink_to_fit would swallow a failed allocation.
+    if (m_buffer.capacity() - m_buffer.size() > kSlackKept) m_buffer = decltype(m_buffer)(m_buffer.begin(), m_buffer.end());
 }
 
 CResFile::~CResFile() = default;

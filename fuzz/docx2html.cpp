@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-// kyio docx2html's conversion on any bytes as a .docx: it never crashes, writes nothing but
-// OUT_DIR/DOC.html and OUT_DIR/DOC_files/imageN.EXT, and its page parses as HTML with no
-// element or attribute that runs script, no link outside the allowed schemes and no style
-// that loads or evaluates anything.
+// kyio docx2html's conversion on any bytes: no crash, nothing written but OUT_DIR/DOC.html and
+// OUT_DIR/DOC_files/imageN.EXT, and a page that parses as HTML with nothing that runs script,
+// no link outside the allowed schemes and no style that loads or evaluates anything.
 #include "docx2html.h"
+#include "docx_cases.h"
 
 #include <libxml/HTMLparser.h>
 #include <libxml/tree.h>
@@ -31,13 +31,18 @@ std::string lowered(const xmlChar* text) {
     return out;
 }
 
+// A bookmark, a relative path (no colon before the first slash) or an allowed scheme.
 bool allowedLink(const std::string& url) {
-    const std::string::size_type colon = url.find(':');
-    if (colon == std::string::npos || url.substr(0, colon).find('/') != std::string::npos) return true;
-    for (const char* scheme : {"http:", "https:", "mailto:", "ftp:"}) {
-        if (url.rfind(scheme, 0) == 0) return true;
-    }
-    return false;
+    const std::string scheme = url.substr(0, url.find(':') + 1);
+    return scheme.empty() || scheme.find('/') != std::string::npos || scheme == "http:" || scheme == "https:" || scheme == "mailto:" ||
+           scheme == "ftp:";
+}
+
+std::string textOf(xmlNode* node) {
+    xmlChar* raw = xmlNodeGetContent(node);
+    const std::string text = lowered(raw);
+    xmlFree(raw);
+    return text;
 }
 
 void requireSafe(xmlNode* node) {
@@ -46,16 +51,9 @@ void requireSafe(xmlNode* node) {
         if (node->type != XML_ELEMENT_NODE) continue;
         const std::string name = lowered(node->name);
         for (const char* forbidden : kForbidden) require(name != forbidden);
-        if (name == "style") {
-            xmlChar* css = xmlNodeGetContent(node);
-            require(lowered(css).find("url(") == std::string::npos);
-            xmlFree(css);
-        }
+        if (name == "style") require(textOf(node).find("url(") == std::string::npos);
         for (xmlAttr* attribute = node->properties; attribute != nullptr; attribute = attribute->next) {
-            const std::string key = lowered(attribute->name);
-            xmlChar* raw = xmlNodeGetContent(reinterpret_cast<xmlNode*>(attribute));
-            const std::string value = lowered(raw);
-            xmlFree(raw);
+            const std::string key = lowered(attribute->name), value = textOf(reinterpret_cast<xmlNode*>(attribute));
             require(key.rfind("on", 0) != 0);
             if (key == "href") require(allowedLink(value));
             if (key == "src") require(value.find(':') == std::string::npos && value.rfind("/", 0) != 0);
@@ -77,6 +75,19 @@ const std::string& sandbox() {
 }
 
 }  // namespace
+
+// KYIO_WRITE_SEEDS=FOLDER: writes the tests' crafted packages there as seeds, bar the big ones.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    const char* folder = std::getenv("KYIO_WRITE_SEEDS");
+    if (folder == nullptr) return 0;
+    fs::create_directories(folder);
+    int written = 0;
+    for (const kyio_test::Case& c : kyio_test::cases()) {
+        const std::string bytes = kyio_test::zipOf(c.package);
+        if (!c.package.empty() && bytes.size() <= 65536) std::ofstream(folder + ("/seed" + std::to_string(++written))) << bytes;
+    }
+    std::exit(written > 0 ? 0 : 1);
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input = sandbox() + "/in.docx", out = sandbox() + "/out";

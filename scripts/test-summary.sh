@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Adds up the JUnit files that ctest wrote for each build and ends with one line,
-# "N passed, M failed" (", K skipped" when some were). A build without results counts as a
-# failure. Exits 1 when anything failed.
+# "N passed, M failed" (", K skipped" when some were). A build without results, and a test
+# that did not run (its program missing), count as failures. Exits 1 when anything failed.
 set -euo pipefail
 
 passed=0 failed=0 skipped=0
@@ -14,8 +14,9 @@ for file in "$@"; do
     failed=$((failed + 1))
     continue
   fi
-  tests=$(attribute tests "$file") failures=$(attribute failures "$file")
-  not_run=$(( $(attribute skipped "$file") + $(attribute disabled "$file") ))
+  tests=$(attribute tests "$file") missing=$(grep -c 'status="notrun"' "$file" || true)
+  failures=$(($(attribute failures "$file") + missing))
+  not_run=$(( $(attribute skipped "$file") + $(attribute disabled "$file") - missing ))
   echo "test-summary: $build: $((tests - failures - not_run)) passed, $failures failed, $not_run skipped"
   passed=$((passed + tests - failures - not_run)) failed=$((failed + failures)) skipped=$((skipped + not_run))
 done

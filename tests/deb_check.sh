@@ -4,6 +4,7 @@
 # and runs lintian on them: any error fails; warnings are listed.
 # Usage: deb_check.sh BUILD_DIR OUT_DIR
 set -euo pipefail
+command -v lintian >/dev/null || { echo "deb_check: lintian is missing (scripts/install-deps.sh test)"; exit 1; }
 build=$1 out=$2
 rm -rf "$out"
 mkdir -p "$out"

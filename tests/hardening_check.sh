@@ -5,6 +5,7 @@
 # (the code then simply calls no function that fortify can check at compile time).
 # Usage: hardening_check.sh "COMPILE FLAGS" BINARY...
 set -euo pipefail
+command -v hardening-check >/dev/null || { echo "hardening_check: hardening-check is missing (scripts/install-deps.sh test)"; exit 1; }
 flags=$1
 shift
 report=$(hardening-check "$@" || true)

@@ -47,6 +47,8 @@ int sweep(const std::string& what, const std::function<void()>& operation) {
         try {
             operation();
         } catch (const std::bad_alloc&) { failed = true; }
+        // Spent but not thrown to the caller: the k-th allocation failed and was swallowed.
+        EXPECT_FALSE(!failed && t_allocationsLeft == 0) << what << ", allocation " << k << " failed unseen";
         t_allocationsLeft = 0;
         if (!failed) return static_cast<int>(k - 1);
         EXPECT_EQ(registryNow(), before) << what << ", allocation " << k;
