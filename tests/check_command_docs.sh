@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The tool's command table is the one source of its documentation: every command that
-# `kyio help` lists, and every option its own help names, is in the README's table, the
-# manual page's synopsis and text, and the bash completion.
+# Every command that `kyio help` lists, and every option its help names, is in the README's
+# table, the manual page and the bash completion: the command table is their one source.
 # Usage: check_command_docs.sh KYIO_TOOL SOURCE_DIR
 set -uo pipefail
 kyio=$1 source=$2

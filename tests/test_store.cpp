@@ -68,8 +68,7 @@ TEST(GetFileData, ByNameResolvesOrLeavesTheOutputsAlone) {
     EXPECT_EQ(cpp_res::getFileId(nullptr, true), cpp_res::kNoResource);
 }
 
-// The names that resolve, and how: backslashes and capitals only when normalising, the two
-// loose files also as the last component of any path, never the table's ':' form.
+// Backslashes and capitals only when normalising; the loose files as any path's last component.
 TEST(GetFileId, CoreNamesHaveFixedIds) {
     const unsigned none = cpp_res::kNoResource;
     const std::wstring overLong = std::wstring(5000, L'a') + L"/wvhtml.xml";
@@ -88,8 +87,7 @@ TEST(GetFileId, CoreNamesHaveFixedIds) {
     }
 }
 
-// The decoder seeds of the fuzz target, with what both decoders must answer: a damaged,
-// truncated or too-small stream is a failure, a whole one gives its text.
+// The fuzz target's decoder seeds: damaged, truncated or too-small streams fail; whole ones decode.
 TEST(Decoders, SeedsGiveTheirStatedOutcomes) {
     std::string text;
     for (int i = 0; i < 20; ++i) text += "StartFontMetrics 2.0\nComment Copyright URW\n";
