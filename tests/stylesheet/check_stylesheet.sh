@@ -45,12 +45,12 @@ src=$(xmllint --html --xpath 'string(//img/@src)' "$work/page/pandoc.html" 2>&1 
 if [[ "$processors" == --processors ]]; then
   "$here/check_crafted.sh" "$kyio" "$work/crafted" > /dev/null
   canonical() { xmllint --html --xmlout --dropdtd --nowarning --recover --nonet "$1" | xmllint --c14n -; }
+  saxon=(java -cp /usr/share/java/Saxon-HE.jar net.sf.saxon.Transform)
+  xalan=(java -cp /usr/share/java/xalan2.jar:/usr/share/java/serializer.jar org.apache.xalan.xslt.Process)
   for doc in "$work"/{pandoc,handmade,formatting} "$work"/crafted/*/; do
     name=$(basename "$doc") expected=$(canonical <(xsltproc "$work/docx2html_ie.xslt" "$doc/word/document.xml"))
-    java -cp /usr/share/java/Saxon-HE.jar net.sf.saxon.Transform -s:"$doc/word/document.xml" -xsl:"$work/docx2html_ie.xslt" \
-      > "$work/$name.saxon.html" || fail "Saxon-HE failed on $name"
-    java -cp /usr/share/java/xalan2.jar:/usr/share/java/serializer.jar org.apache.xalan.xslt.Process -IN "$doc/word/document.xml" \
-      -XSL "$work/docx2html_ie.xslt" > "$work/$name.xalan.html" || fail "Xalan-J failed on $name"
+    "${saxon[@]}" -s:"$doc/word/document.xml" -xsl:"$work/docx2html_ie.xslt" > "$work/$name.saxon.html" || fail "Saxon on $name"
+    "${xalan[@]}" -IN "$doc/word/document.xml" -XSL "$work/docx2html_ie.xslt" > "$work/$name.xalan.html" || fail "Xalan on $name"
     for processor in saxon xalan; do
       actual=$(canonical "$work/$name.$processor.html")
       [[ "$actual" == "$expected" ]] && passed=$((passed + 1)) ||
