@@ -3,6 +3,7 @@
 #include "cli.h"
 
 #include "kyio.h"
+#include "resource_manifest.h"
 
 #include <memory>
 
@@ -15,8 +16,11 @@ Resource readResource(const std::string& name) {
     const std::wstring tableName = file->name();
     Resource resource{cpp_res::getFileId(tableName.c_str() + 1, false), std::string(tableName.begin() + 1, tableName.end()), {}};
     unsigned char chunk[16384];
-    size_t got;
-    while ((got = file->read(chunk, 1, sizeof chunk)) > 0) resource.data.insert(resource.data.end(), chunk, chunk + got);
+    for (size_t got; (got = file->read(chunk, 1, sizeof chunk)) > 0;) {
+        resource.data.insert(resource.data.end(), chunk, chunk + got);
+        // No resource is larger than the largest capacity: more means a read that never ends.
+        if (resource.data.size() > kyio_manifest::kLargestCapacity) throw Failure("cannot read " + name + ": it does not end");
+    }
     return resource;
 }
 
