@@ -25,6 +25,8 @@ TEST_F(Generator, BadManifestsAndSourcesStopItNamingTheCause) {
         {"1\t:a.txt\t10\t" + source + "\n", "", "line 1: expected 5 or 6 tab-separated fields"},
         {"# comment\n2\t:a.txt\t100\t-\t" + source + "\n", "", "line 2: id 2 should be 1"},
         {"1\t:a.txt\t100\t-\t" + source + "\n", " --key 256", "the key must be a byte from 1 to 255"},
+        {"1x\t:a\"b\t100\t-\t" + source + "\n", "", "id '1x' is not a number"}, {"1\t:a\"b\t100\t-\t" + source + "\n", "", "without quotes"},
+        {"1\t:a.txt\t100\tnone\t" + source + "\n", " --notices '" + dir_.write("n.tsv", "-\tUs\tMIT\tL\tExpat\tours\n") + "'", "no row for the package 'none' of a.txt"},
     };
     for (const auto& c : cases) {
         const kyio_test::Outcome outcome = embed(c.manifest, "table.cpp", c.options);
@@ -57,21 +59,21 @@ TEST_F(Generator, WritesTheNoticesThatThePackagesShip) {
     const std::string own = dir_.write("own.txt", "o"), other = dir_.write("other.txt", "x");
     dir_.write("LICENSE", "MIT License\n\nCopyright (c) us\n\nTerms one.\n\nTerms two.\n\nThis licence covers this.\n");
     const std::string notices = dir_.write("notices.tsv", "# comment\n-\tUs\tMIT\tLICENSE\tExpat\tours\n"
-                                                         "pkg\tThem\tGPL\t/gpl\tGPL-2+\ttheirs; with a semicolon\n");
+                                                         "pkg\tTh\"em\tGPL\t/gpl\tGPL-2+\ttheirs; with a semicolon\n");
     const auto outcome = embed("1\t:own.txt\t9\t-\t" + own + "\n2\t:dir/other.txt\t9\tpkg\t" + other + "\n", "table.cpp",
-                               " --notices '" + notices + "' --licence '" + dir_.file("LICENSE") + "' --source-dir '" + dir_.path() +
+                               " --notices '" + notices + "' --licence '" + dir_.file("LICENSE") + "' --source-dir '" + dir_.file("sub") +
                                    "' --outputs '" + dir_.path() + "'");
     ASSERT_EQ(outcome.status, 0) << outcome.output;
     EXPECT_EQ(dir_.read("NOTICE"), "lib_kyio embeds 2 files in lib_kyio.so. Each keeps the copyright and licence of its\nsource; a program "
                                    "that ships lib_kyio.so passes these notices on.\n\nown.txt\n  source:    own.txt, this project\n  "
                                    "copyright: Us\n  licence:   MIT (LICENSE)\n\ndir/other.txt\n  source:    other.txt, Debian package pkg\n"
-                                   "  copyright: Them\n  licence:   GPL (/gpl)\n\nNotes on the sources:\n- -: ours\n- pkg: theirs; with a semicolon\n");
+                                   "  copyright: Th\"em\n  licence:   GPL (/gpl)\n\nNotes on the sources:\n- -: ours\n- pkg: theirs; with a semicolon\n");
     const std::string copyright = dir_.read("copyright");
-    for (const char* part : {"embeds 2 files;", "\nFiles: *\nCopyright: Us\nLicense: Expat\n", "\nFiles: other.txt\nCopyright: Them\n",
+    for (const std::string& part : std::vector<std::string>{"embeds 2 files;", "\nFiles: *\nCopyright: Us\nLicense: Expat\n", "\nFiles: " + dir_.file("other.txt").substr(1) + "\nCopyright: Th\"em\n",
                                     "\nLicense: Expat\n Terms one.\n .\n Terms two.\n\nLicense: GPL-2+\n theirs; with a semicolon.\n"}) {
         EXPECT_NE(copyright.find(part), std::string::npos) << part << "\n" << copyright;
     }
-    EXPECT_NE(dir_.read("notices_table.cpp").find("{\"dir/other.txt\", \"pkg\", \"Them\", \"GPL\"}"), std::string::npos);
+    EXPECT_NE(dir_.read("notices_table.cpp").find("{\"dir/other.txt\", \"pkg\", \"Th\\\"em\", \"GPL\"}"), std::string::npos);
     EXPECT_NE(dir_.read("resource_manifest.h").find("kResourceCount = 2;\nconstexpr unsigned long long kLargestCapacity = 9u;"), std::string::npos);
 }
 
