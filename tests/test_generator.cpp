@@ -23,7 +23,7 @@ TEST_F(Generator, BadManifestsAndSourcesStopItNamingTheCause) {
         {"1\t:a.txt\t99\t-\t" + source + "\n", "", source + " is 100 bytes, larger than its capacity of 99 bytes"},
         {"1\t:a\t10\tpkg\t" + dir_.file("absent") + "\n", "", dir_.file("absent") + ": No such file or directory (it comes with the Debian package 'pkg'"},
         {"1\t:a.txt\t10\t" + source + "\n", "", "line 1: expected 5 or 6 tab-separated fields"},
-        {"# comment\n2\t:a.txt\t100\t-\t" + source + "\n", "", "line 2: id 2 should be 1"},
+        {"# comment\n2\t:a.txt\t100\t-\t" + source + "\n", "", "line 2: id 2 should be 1 (ids run"},
         {"1\t:a.txt\t100\t-\t" + source + "\n", " --key 256", "the key must be a byte from 1 to 255"},
         {"1x\t:a\"b\t100\t-\t" + source + "\n", "", "id '1x' is not a number"}, {"1\t:a\"b\t100\t-\t" + source + "\n", "", "without quotes"},
         {"1\t:a.txt\t100\tnone\t" + source + "\n", " --notices '" + dir_.write("n.tsv", "-\tUs\tMIT\tL\tExpat\tours\n") + "'", "no row for the package 'none' of a.txt"},
