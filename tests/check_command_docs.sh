@@ -6,14 +6,18 @@
 set -uo pipefail
 kyio=$1 source=$2
 readme=$source/README.md manual=$source/doc/kyio.1.md completion=$source/programs/kyio/kyio.bash-completion
-failed=0 checked=0
+failed=0
 fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
 
 commands=$("$kyio" help | sed -n '/^commands:/,/^$/p' | awk 'NF { print $1 }' | grep -v '^commands:')
 [[ -n "$commands" ]] || fail "kyio help lists no commands"
 completion_list=$(sed -n 's/^ *local commands="\(.*\)"/\1/p' "$completion")
+readme_commands=$(grep -oE '^\| `kyio [a-z0-9]+' "$readme" | awk '{ print $3 }' | sort -u)
+[[ "$readme_commands" == "$(sort <<<"$commands")" ]] || fail "README's commands ($readme_commands) are not kyio help's"
 for command in $commands; do
-  checked=$((checked + 1))
+  for asked in "$command --help" "$command -h"; do
+    [[ "$("$kyio" $asked)" == "$("$kyio" help "$command")" ]] || fail "kyio $asked is not kyio help $command"
+  done
   row=$(grep -F "| \`kyio $command" "$readme") || fail "README: no row for $command"
   grep -qF "**kyio $command" "$manual" || fail "manual page: no synopsis line for $command"
   grep -qE "^\*\*$command\*\*" "$manual" || fail "manual page: no entry for $command"
@@ -25,5 +29,5 @@ for command in $commands; do
     grep -qF -- "$option" "$completion" || fail "completion: $option of $command is missing"
   done
 done
-echo "command docs: $checked commands checked, $failed failed"
+echo "command docs: $(wc -w <<<"$commands") commands checked, $failed failed"
 ((failed == 0))

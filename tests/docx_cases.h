@@ -21,9 +21,9 @@ inline const std::string kPng = "\x89PNG\r\n\x1a\n picture";
 inline std::string entities() {
     std::string doctype = "<!DOCTYPE w:document [<!ENTITY a \"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\">";
     for (char level = 'b'; level <= 'j'; ++level) {
-        doctype += std::string("<!ENTITY ") + level + " \"";
-        for (int i = 0; i < 10; ++i) doctype += std::string("&") + static_cast<char>(level - 1) + ";";
-        doctype += "\">";
+        std::string tenTimes;
+        for (int i = 0; i < 10; ++i) tenTimes += std::string("&") + static_cast<char>(level - 1) + ";";
+        doctype += std::string("<!ENTITY ") + level + " \"" + tenTimes + "\">";
     }
     return "<?xml version=\"1.0\"?>" + doctype + "]><w:document" + kWordNamespaces + "><w:body>" + paragraph("&j;") + "</w:body></w:document>";
 }

@@ -25,7 +25,7 @@ inline std::string littleEndian(std::uint64_t value, int bytes) {
     return out;
 }
 
-// Raw deflate of each piece, flushed so that the pieces can be repeated; finish ends it.
+// Raw deflate of each piece, flushed so that pieces can be repeated.
 inline std::string deflated(const std::vector<std::string>& pieces, bool finish = true) {
     z_stream stream{};
     deflateInit2(&stream, 9, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY);
@@ -68,12 +68,9 @@ inline std::string zipOf(const std::vector<ZipEntry>& entries) {
            littleEndian(entries.size(), 2) + littleEndian(directory.size(), 4) + littleEndian(body.size(), 4) + littleEndian(0, 2);
 }
 
-const char* const kWordNamespaces =
-    " xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\""
-    " xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\""
-    " xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\""
-    " xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\""
-    " xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"";
+const char* const kWordNamespaces = " xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\""
+    " xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\""
+    " xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\" xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"";
 const char* const kRelTypes = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
 
 inline std::string relationships(const std::string& rows) {
@@ -96,7 +93,6 @@ inline std::vector<ZipEntry> docx(const std::string& body, const std::string& re
                                   const std::string& mainPart = "word/document.xml") {
     const std::string folder = mainPart.substr(0, mainPart.rfind('/') + 1), file = mainPart.substr(folder.size());
     std::vector<ZipEntry> entries = {
-        {"[Content_Types].xml", "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>"},
         {"_rels/.rels", relationships(relationship("rMain", "officeDocument", mainPart))},
         {mainPart, documentXml(body)},
         {folder + "_rels/" + file + ".rels", relationships(rels)},
@@ -116,9 +112,8 @@ inline std::string oleFile(const std::string& streamName) {
 inline std::string inflatingTo(std::uint64_t mebibytes) {
     std::string paragraphs;
     while (paragraphs.size() < (1u << 20)) paragraphs += "<w:p/>";
-    const std::string head = deflated({std::string("<w:document") + kWordNamespaces + "><w:body>"}, false);
     const std::string block = deflated({"", paragraphs}, false).substr(deflated({""}, false).size());
-    std::string data = head;
+    std::string data = deflated({std::string("<w:document") + kWordNamespaces + "><w:body>"}, false);
     for (std::uint64_t i = 0; i < mebibytes; ++i) data += block;
     return data + deflated({});
 }

@@ -19,10 +19,8 @@ namespace fs = std::filesystem;
 std::map<std::string, std::string> snapshot(const std::string& folder) {
     std::map<std::string, std::string> entries;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        entries[fs::relative(entry.path(), folder).string()] = entry.is_symlink()        ? "link to " + fs::read_symlink(entry.path()).string()
-                                                               : entry.is_directory()    ? "folder"
-                                                               : entry.is_regular_file() ? readFile(entry.path())
-                                                                                         : "other";
+        const std::string kind = entry.is_symlink() ? "link to " + fs::read_symlink(entry.path()).string() : entry.is_directory() ? "folder" : "";
+        entries[fs::relative(entry.path(), folder).string()] = !kind.empty() ? kind : entry.is_regular_file() ? readFile(entry.path()) : "other";
     }
     return entries;
 }
@@ -38,8 +36,7 @@ TEST(Docx2html, CraftedPackagesAndHostileFolders) {
         if (c.prepare) c.prepare(out);
         auto expected = snapshot(out);
 
-        const std::string::size_type semicolon = c.options.find(';');
-        const std::string shell = semicolon == std::string::npos ? "" : c.options.substr(0, semicolon + 1);
+        const std::string shell = c.options.substr(0, c.options.find(';') + 1);  // npos + 1: none
         const auto start = std::chrono::steady_clock::now();
         const Outcome ended = run(shell + " " + KYIO_TEST_CLI + " docx2html " + c.options.substr(shell.size()) + " " +
                                       quoted(out + "/" + c.input) + " " + quoted(out) + " 2>&1 >/dev/null", false);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using namespace kyio_test;
@@ -17,9 +19,7 @@ struct Generator : ::testing::Test {
 
 TEST_F(Generator, BadManifestsAndSourcesStopItNamingTheCause) {
     const std::string source = dir_.write("a.txt", std::string(100, 'x'));
-    const struct {
-        std::string manifest, options, message;
-    } cases[] = {
+    const std::tuple<std::string, std::string, std::string> cases[] = {  // manifest, options, message
         {"1\t:a.txt\t99\t-\t" + source + "\n", "", source + " is 100 bytes, larger than its capacity of 99 bytes"},
         {"1\t:a\t10\tpkg\t" + dir_.file("absent") + "\n", "", dir_.file("absent") + ": No such file or directory (it comes with the Debian package 'pkg'"},
         {"1\t:a.txt\t10\t" + source + "\n", "", "line 1: expected 5 or 6 tab-separated fields"},
@@ -28,10 +28,10 @@ TEST_F(Generator, BadManifestsAndSourcesStopItNamingTheCause) {
         {"1x\t:a\"b\t100\t-\t" + source + "\n", "", "id '1x' is not a number"}, {"1\t:a\"b\t100\t-\t" + source + "\n", "", "without quotes"},
         {"1\t:a.txt\t100\tnone\t" + source + "\n", " --notices '" + dir_.write("n.tsv", "-\tUs\tMIT\tL\tExpat\tours\n") + "'", "no row for the package 'none' of a.txt"},
     };
-    for (const auto& c : cases) {
-        const kyio_test::Outcome outcome = embed(c.manifest, "table.cpp", c.options);
-        EXPECT_EQ(outcome.status, 1) << c.manifest;
-        EXPECT_NE(outcome.output.find(c.message), std::string::npos) << outcome.output;
+    for (const auto& [manifest, options, message] : cases) {
+        const kyio_test::Outcome outcome = embed(manifest, "table.cpp", options);
+        EXPECT_EQ(outcome.status, 1) << manifest;
+        EXPECT_NE(outcome.output.find(message), std::string::npos) << outcome.output;
         EXPECT_FALSE(std::filesystem::exists(dir_.file("table.cpp"))) << "no half-written output";
     }
 }
@@ -69,8 +69,9 @@ TEST_F(Generator, WritesTheNoticesThatThePackagesShip) {
                                    "copyright: Us\n  licence:   MIT (LICENSE)\n\ndir/other.txt\n  source:    other.txt, Debian package pkg\n"
                                    "  copyright: Th\"em\n  licence:   GPL (/gpl)\n\nNotes on the sources:\n- -: ours\n- pkg: theirs; with a semicolon\n");
     const std::string copyright = dir_.read("copyright");
-    for (const std::string& part : std::vector<std::string>{"embeds 2 files;", "\nFiles: *\nCopyright: Us\nLicense: Expat\n", "\nFiles: " + dir_.file("other.txt").substr(1) + "\nCopyright: Th\"em\n",
-                                    "\nLicense: Expat\n Terms one.\n .\n Terms two.\n\nLicense: GPL-2+\n theirs; with a semicolon.\n"}) {
+    for (const std::string& part : std::vector<std::string>{"embeds 2 files;", "\nFiles: *\nCopyright: Us\nLicense: Expat\n",
+                                                            "\nFiles: " + dir_.file("other.txt").substr(1) + "\nCopyright: Th\"em\n",
+                                                            "\nLicense: Expat\n Terms one.\n .\n Terms two.\n\nLicense: GPL-2+\n theirs; with a semicolon.\n"}) {
         EXPECT_NE(copyright.find(part), std::string::npos) << part << "\n" << copyright;
     }
     EXPECT_NE(dir_.read("notices_table.cpp").find("{\"dir/other.txt\", \"pkg\", \"Th\\\"em\", \"GPL\"}"), std::string::npos);

