@@ -18,7 +18,6 @@ set(KYIO_GENERATED_TABLE "${_generated}/resource_table.cpp")
 set(KYIO_NOTICE_FILE "${_generated}/NOTICE")
 set(KYIO_DEBIAN_COPYRIGHT "${_generated}/copyright")
 set(KYIO_NOTICE_TABLE "${_generated}/notices_table.cpp")
-set(KYIO_MANIFEST_HEADER_DIR "${_generated}")
 add_custom_command(
   OUTPUT "${KYIO_GENERATED_TABLE}" "${KYIO_NOTICE_FILE}" "${KYIO_DEBIAN_COPYRIGHT}" "${KYIO_NOTICE_TABLE}"
          "${_generated}/resource_manifest.h"
@@ -31,3 +30,7 @@ add_custom_command(
   COMMENT "Generating the resource table, the payloads and the notices"
   VERBATIM)
 add_custom_target(kyio_generated ALL DEPENDS "${KYIO_NOTICE_FILE}" "${KYIO_DEBIAN_COPYRIGHT}" "${_generated}/resource_manifest.h")
+# What the tool, the tests, the fuzz targets and the benchmark link for resource_manifest.h.
+add_library(kyio_manifest INTERFACE)
+target_include_directories(kyio_manifest INTERFACE "${_generated}")
+add_dependencies(kyio_manifest kyio_generated)

@@ -36,6 +36,9 @@ using Bytes = std::vector<unsigned char>;
 // Failure names the cause.
 bool writeWholeFile(const std::string& path, const Bytes& data);
 
+// Writes all of size bytes to fd, retrying short writes; false with errno saying why.
+bool writeAll(int fd, const void* data, std::size_t size);
+
 // Creates folder and the folders above it where they are missing; Failure names the cause.
 void makeFolders(const std::string& folder);
 

@@ -41,6 +41,11 @@ using Document = std::unique_ptr<xmlDoc, DocFree>;
 
 std::string g_libraryError;  // libxml2's or libxslt's first message, for the one-line report
 
+std::string trimmed(std::string text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+    return text;
+}
+
 void collectError(void*, const char* format, ...) __attribute__((format(printf, 2, 3)));
 void collectError(void*, const char* format, ...) {
     char line[512];
@@ -48,13 +53,7 @@ void collectError(void*, const char* format, ...) {
     va_start(args, format);
     std::vsnprintf(line, sizeof line, format, args);
     va_end(args);
-    if (g_libraryError.empty()) g_libraryError = line;
-    while (!g_libraryError.empty() && (g_libraryError.back() == '\n' || g_libraryError.back() == ' ')) g_libraryError.pop_back();
-}
-
-std::string trimmed(std::string text) {
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
-    return text;
+    if (g_libraryError.empty()) g_libraryError = trimmed(line);
 }
 
 // A part name as a URL path: bytes outside the unreserved set and '/' are %-escaped.
@@ -145,32 +144,21 @@ xmlDocPtr loadFromPackage(const xmlChar* uri, xmlDictPtr, int, void* context, xs
     return nullptr;
 }
 
-struct Relationship {
-    std::string type, target;
-};
-
-std::vector<Relationship> relationshipsOf(const xmlDoc* rels) {
-    std::vector<Relationship> list;
-    const xmlNode* root = xmlDocGetRootElement(rels);
-    for (xmlNode* node = root != nullptr ? root->children : nullptr; node != nullptr; node = node->next) {
-        if (node->type != XML_ELEMENT_NODE || xmlStrcmp(node->name, BAD_CAST "Relationship") != 0) continue;
-        xmlChar* type = xmlGetProp(node, BAD_CAST "Type");
-        xmlChar* target = xmlGetProp(node, BAD_CAST "Target");
-        if (type != nullptr && target != nullptr) list.push_back({reinterpret_cast<char*>(type), reinterpret_cast<char*>(target)});
-        xmlFree(type);
-        xmlFree(target);
-    }
-    return list;
+std::string attributeOf(xmlNode* node, const char* name) {
+    xmlChar* value = xmlGetProp(node, BAD_CAST name);
+    std::string text = value != nullptr ? reinterpret_cast<const char*>(value) : "";
+    xmlFree(value);
+    return text;
 }
 
+// The target of the package's officeDocument relationship: the main part.
 std::string mainPartOf(Package& package) {
     const Document rels = parsePart(package, "_rels/.rels");
-    for (const Relationship& relationship : relationshipsOf(rels.get())) {
-        const std::string& type = relationship.type;
-        if (type.size() >= 15 && type.compare(type.size() - 15, 15, "/officeDocument") == 0) {
-            const std::string name = normalisedPart(unescaped(relationship.target));
-            if (!name.empty()) return name;
-        }
+    const xmlNode* root = xmlDocGetRootElement(rels.get());
+    for (xmlNode* node = root != nullptr ? root->children : nullptr; node != nullptr; node = node->next) {
+        if (node->type != XML_ELEMENT_NODE || xmlStrcmp(node->name, BAD_CAST "Relationship") != 0) continue;
+        const std::string type = attributeOf(node, "Type"), name = normalisedPart(unescaped(attributeOf(node, "Target")));
+        if (type.size() >= 15 && type.compare(type.size() - 15, 15, "/officeDocument") == 0 && !name.empty()) return name;
     }
     throw Failure("the package names no main document part (_rels/.rels)");
 }
@@ -200,12 +188,6 @@ std::string pictureExtension(const std::string& part) {
     return kKnown.count(extension) != 0 ? extension : "bin";
 }
 
-std::string attributeOf(xmlNode* node, const char* name) {
-    xmlChar* value = xmlGetProp(node, BAD_CAST name);
-    std::string text = value != nullptr ? reinterpret_cast<const char*>(value) : "";
-    xmlFree(value);
-    return text;
-}
 
 // Each picture the page shows is copied out of the package once, as imageN.EXT, and every
 // img that shows it points there; one that cannot be copied loses its src and says so in alt.

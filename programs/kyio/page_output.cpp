@@ -42,18 +42,10 @@ void removeTree(int folder, const char* name) {
 void writeNew(int folder, const std::string& name, const std::string& data, const std::string& shownAs) {
     const int fd = ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) throw Failure("cannot write " + shownAs + ": " + errorText(errno));
-    size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t written = ::write(fd, data.data() + done, data.size() - done);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) {
-            const int code = written == 0 ? EIO : errno;
-            ::close(fd);
-            throw Failure("cannot write " + shownAs + ": " + errorText(code));
-        }
-        done += static_cast<size_t>(written);
-    }
-    if (::close(fd) != 0) throw Failure("cannot write " + shownAs + ": " + errorText(errno));
+    const bool written = writeAll(fd, data.data(), data.size());
+    const int code = errno;
+    if (::close(fd) != 0 && written) throw Failure("cannot write " + shownAs + ": " + errorText(errno));
+    if (!written) throw Failure("cannot write " + shownAs + ": " + errorText(code));
 }
 
 // What name is under folder: 0 when nothing, else its st_mode (a link is not followed).

@@ -18,10 +18,11 @@ namespace fs = std::filesystem;
     throw Failure("cannot write " + path + ": " + errorText(code));
 }
 
-// Writes all of data, or returns false with errno saying why.
-bool writeAll(int fd, const Bytes& data) {
-    const unsigned char* next = data.data();
-    size_t left = data.size();
+}  // namespace
+
+bool writeAll(int fd, const void* data, size_t size) {
+    const unsigned char* next = static_cast<const unsigned char*>(data);
+    size_t left = size;
     while (left > 0) {
         const ssize_t written = ::write(fd, next, left);
         if (written < 0 && errno == EINTR) continue;
@@ -35,12 +36,14 @@ bool writeAll(int fd, const Bytes& data) {
     return true;
 }
 
+namespace {
+
 // What is not a regular file (a pipe, a terminal, /dev/stdout) cannot be replaced: it is
 // written in place.
 void writeInPlace(const std::string& path, const Bytes& data) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
     if (fd < 0) cannotWrite(path, errno);
-    const bool written = writeAll(fd, data);
+    const bool written = writeAll(fd, data.data(), data.size());
     const int code = errno;
     if (::close(fd) != 0 && written) cannotWrite(path, errno);
     if (!written) cannotWrite(path, code);
@@ -55,7 +58,7 @@ void replaceFile(const std::string& path, const Bytes& data, mode_t mode) {
     std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) cannotWrite(path, errno);
-    bool done = writeAll(fd, data) && ::fchmod(fd, mode) == 0;
+    bool done = writeAll(fd, data.data(), data.size()) && ::fchmod(fd, mode) == 0;
     int code = errno;
     if (::close(fd) != 0 && done) {
         done = false;
