@@ -3,6 +3,7 @@
 // information in lib_kyio.so.
 #include "kyio.h"
 
+#include <algorithm>
 #include <cstdint>
 
 IFile::IFile() = default;
@@ -22,6 +23,6 @@ int IFile::copy(const char* path) {
     // A host's read may answer with a negative count, or with more than was asked; neither
     // may reach fwrite as a length past the chunk.
     const std::int32_t tail = static_cast<std::int32_t>(got);
-    if (tail > 0) std::fwrite(chunk, 1, tail < 1024 ? static_cast<size_t>(tail) : sizeof chunk, out);
+    if (tail > 0) std::fwrite(chunk, 1, std::min(static_cast<size_t>(tail), sizeof chunk), out);
     return std::fclose(out);
 }

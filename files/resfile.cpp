@@ -2,6 +2,7 @@
 // resfile.cpp: CResFile, a read-only file over an embedded resource's decoded copy.
 #include "kyio.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -40,10 +41,10 @@ size_t CResFile::read(void* buffer, size_t size, size_t count) {
     m_errorCode = 0;
 
     const long length = static_cast<long>(m_buffer.size());
-    const long available = m_position < length ? length - m_position : 0;
+    const long available = std::max(length - m_position, 0L);
     // The request is the low 32 bits of the product, read as a signed number.
     const auto requested = static_cast<std::int32_t>(static_cast<std::uint32_t>(size * count));
-    const long moved = requested < available ? requested : available;
+    const long moved = std::min<long>(requested, available);
     if (moved < 1) return 0;
 
     // A reader that takes one character at a time is served without a call.
@@ -77,9 +78,10 @@ int CResFile::seek(long offset, int origin) {
         m_errorCode = EINVAL;
         return -1;
     }
+    // The base is never negative, so only a positive offset can overflow.
     long target;
-    if (__builtin_add_overflow(base, offset, &target)) target = offset < 0 ? 0 : LONG_MAX;
-    m_position = target < 0 ? 0 : target;
+    if (__builtin_add_overflow(base, offset, &target)) target = LONG_MAX;
+    m_position = std::max(target, 0L);
     return 0;
 }
 

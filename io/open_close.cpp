@@ -52,7 +52,6 @@ FILE* kyopen(const char* path, const char* mode) {
 }
 
 int kyclose(FILE* handle) {
-    errno = 0;
     if (handle == nullptr) return kyio::invalidArgument(-1);
     kyio::LibraryLock lock;
     if (handle != KyIoFile) {

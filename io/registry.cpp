@@ -27,7 +27,6 @@ bool kyiolibRegisterFile(IFile* file) {
 
 bool kyiolibDeRegisterFile(IFile* file) {
     kyio::LibraryLock lock;
-    CFileCounter& registry = CFileCounter::get();
-    if (file == nullptr) return false;
-    return registry.m_files.erase(kyioHandle(file)) == 1;
+    // Registration refuses a null object, so erasing one finds nothing.
+    return CFileCounter::get().m_files.erase(kyioHandle(file)) == 1;
 }

@@ -26,6 +26,8 @@ TEST_F(Generator, BadManifestsAndSourcesStopItNamingTheCause) {
         {"# comment\n2\t:a.txt\t100\t-\t" + source + "\n", "", "line 2: id 2 should be 1 (ids run"},
         {"1\t:a.txt\t100\t-\t" + source + "\n", " --key 256", "the key must be a byte from 1 to 255"},
         {"1x\t:a\"b\t100\t-\t" + source + "\n", "", "id '1x' is not a number"}, {"1\t:a\"b\t100\t-\t" + source + "\n", "", "without quotes"},
+        {"1\t:a\\b\t100\t-\t" + source + "\n", "", "without quotes"}, {"1\t:a\x7f\t100\t-\t" + source + "\n", "", "without quotes"},
+        {"1\t:a\x1f\t100\t-\t" + source + "\n", "", "without quotes"},
         {"1\t:a.txt\t100\tnone\t" + source + "\n", " --notices '" + dir_.write("n.tsv", "-\tUs\tMIT\tL\tExpat\tours\n") + "'", "no row for the package 'none' of a.txt"},
     };
     for (const auto& [manifest, options, message] : cases) {
@@ -41,10 +43,10 @@ TEST_F(Generator, StoresWhatLevel9BarelyShrinksAtLevel0AndRepeatsItself) {
     unsigned state = 12345;
     for (char& c : noise) c = static_cast<char>((state = state * 1103515245u + 12345u) >> 24);
     const std::string manifest = "1\t:text.txt\t5000\t-\t" + dir_.write("text.txt", std::string(4000, 'k')) +
-                                 "\n2\t:noise.bin\t5000\t-\t" + dir_.write("noise.bin", noise) + "\n";
+                                 "\n2\t:noise ~.bin\t5000\t-\t" + dir_.write("noise.bin", noise) + "\n";
     const kyio_test::Outcome outcome = embed(manifest, "first.cpp");
     ASSERT_EQ(outcome.status, 0) << outcome.output;
-    EXPECT_NE(outcome.output.find("bytes, level 9\nkyio_embed: :noise.bin"), std::string::npos) << outcome.output;
+    EXPECT_NE(outcome.output.find("bytes, level 9\nkyio_embed: :noise ~.bin"), std::string::npos) << outcome.output;
     EXPECT_NE(outcome.output.find("bytes, level 0\n"), std::string::npos) << outcome.output;
     ASSERT_EQ(embed(manifest, "second.cpp").status, 0);
     const std::string first = dir_.read("first.cpp");
