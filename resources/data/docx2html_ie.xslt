@@ -165,7 +165,8 @@
       <xsl:when test="$hasNodeSets and (w:document or sw:document)">
         <!-- Each tree lives only until the next is made from it: a variable declared inside
              another's content goes when that content is done. With fields the index is
-             built apart and joined to the marked content in a fourth pass. -->
+             built apart, given each run's depth in fields, and joined to the marked content in a
+             fifth pass. -->
         <xsl:variable name="fields" select="boolean(descendant::*[local-name() = 'fldChar']
                           or ($footnotesPath != '' and document(string($footnotesPath), /)/descendant::*[local-name() = 'fldChar'])
                           or ($endnotesPath != '' and document(string($endnotesPath), /)/descendant::*[local-name() = 'fldChar']))"/>
@@ -173,9 +174,12 @@
           <xsl:when test="$fields">
             <xsl:variable name="linked">
               <xsl:variable name="marked"><xsl:call-template name="marked-tree"><xsl:with-param name="fields" select="true()"/></xsl:call-template></xsl:variable>
-              <xsl:variable name="indexed"><xsl:call-template name="next-pass"><xsl:with-param name="tree" select="$marked"/></xsl:call-template></xsl:variable>
+              <xsl:variable name="depthed">
+                <xsl:variable name="indexed"><xsl:call-template name="next-pass"><xsl:with-param name="tree" select="$marked"/></xsl:call-template></xsl:variable>
+                <xsl:call-template name="next-pass"><xsl:with-param name="tree" select="$indexed"/></xsl:call-template>
+              </xsl:variable>
               <xsl:call-template name="next-pass">
-                <xsl:with-param name="tree" select="$indexed"/>
+                <xsl:with-param name="tree" select="$depthed"/>
                 <xsl:with-param name="content" select="$marked"/>
               </xsl:call-template>
             </xsl:variable>
@@ -945,7 +949,7 @@
        block number minus the rank among some of its blocks stays the same exactly while those
        blocks follow one another, so it names each unbroken stretch of them. -->
   <xsl:template match="k:marked" mode="pass">
-    <!-- With fields, the tree is k:indexed, the index alone, and a fourth pass follows;
+    <!-- With fields, the tree is k:indexed, the index alone, and two passes follow;
          k:linked is ready to show. -->
     <xsl:element name="{concat('k:', substring('linked', 1, 6 * not(@fields)), substring('indexed', 1, 7 * boolean(@fields)))}">
       <!-- The index first: a processor that keeps every tree of a transformation in one
@@ -1087,19 +1091,45 @@
     <xsl:for-each select="$runs[not(@k:f = 'e')]"><k:e><xsl:value-of select="concat('ne ', @k:id, '|', position())"/></k:e></xsl:for-each>
   </xsl:template>
 
-  <!-- ===== Pass 4: fields by depth ===== -->
+  <!-- ===== Pass 4: each run's depth in fields ===== -->
+
+  <!-- How many fields are open around a run, from its ranks: before a begin mark, its rank
+       among begins less one and the ends before it (the depth it opens at); at an end mark,
+       the begins up to it less the ends before it; elsewhere the difference of its ranks
+       among the runs that are not begins (nb) and not ends (ne). The ranks are used here and
+       dropped: the page needs only "d RUN" (depth and rank). -->
+  <xsl:template match="k:indexed" mode="pass">
+    <k:depthed>
+      <k:index>
+        <xsl:copy-of select="k:index/k:e[not(starts-with(., 'r ') or starts-with(., 'bb ') or starts-with(., 'nb ') or starts-with(., 'ee ') or starts-with(., 'ne '))] | k:index/k:s"/>
+      </k:index>
+      <k:runs>
+        <xsl:for-each select="k:index/k:runs/w:r">
+          <xsl:variable name="rank" select="number(substring-after(key('entry', concat('r ', @k:id)), '|'))"/>
+          <!-- Chosen as elements, not as a variable: a tree fragment read as a string would
+               leave a whole buffer behind in every attribute made from it. -->
+          <xsl:choose>
+            <xsl:when test="@k:f = 'b'"><w:r k:id="{@k:id}" k:f="b" k:r="{$rank}" k:d="{substring-after(key('entry', concat('bb ', @k:id)), '|') - 1 - $rank + substring-after(key('entry', concat('ne ', @k:id)), '|')}"/></xsl:when>
+            <xsl:when test="@k:f = 'e'"><w:r k:id="{@k:id}" k:f="e" k:r="{$rank}" k:d="{$rank + 1 - substring-after(key('entry', concat('nb ', @k:id)), '|') - substring-after(key('entry', concat('ee ', @k:id)), '|')}"/></xsl:when>
+            <xsl:otherwise><w:r k:id="{@k:id}" k:f="{@k:f}" k:r="{$rank}" k:d="{substring-after(key('entry', concat('ne ', @k:id)), '|') - substring-after(key('entry', concat('nb ', @k:id)), '|')}"/></xsl:otherwise>
+          </xsl:choose>
+        </xsl:for-each>
+      </k:runs>
+    </k:depthed>
+  </xsl:template>
+
+  <!-- ===== Pass 5: fields by depth, and the content joined to the index ===== -->
 
   <!-- For each depth D: "F D I" is the I-th field that opens at depth D (its begin mark);
        "t RUN D" tells which field at depth D a deeper run belongs to; "s D I" and "e D I"
-       are that field's separate and end marks. Without field links there is nothing to do. -->
-  <xsl:template match="k:indexed" mode="pass">
+       are that field's separate and end marks. -->
+  <xsl:template match="k:depthed" mode="pass">
     <xsl:param name="content"/>
     <k:linked>
       <k:index>
-        <xsl:copy-of select="k:index/k:e | k:index/k:s"/>
-        <xsl:if test="key('entry', 'fields')">
-          <xsl:call-template name="field-depths"><xsl:with-param name="runs" select="k:index/k:runs/w:r"/></xsl:call-template>
-        </xsl:if>
+        <xsl:copy-of select="k:index/*"/>
+        <xsl:for-each select="k:runs/w:r"><k:e><xsl:value-of select="concat('d ', @k:id, '|', @k:d, ' ', @k:r)"/></k:e></xsl:for-each>
+        <xsl:call-template name="field-depths"><xsl:with-param name="runs" select="k:runs/w:r"/></xsl:call-template>
       </k:index>
       <xsl:copy-of select="$content/*"/>
     </k:linked>
@@ -1109,31 +1139,21 @@
     <xsl:apply-templates select="." mode="page"/>
   </xsl:template>
 
-  <!-- Counts of begin and end marks before a run, and its depth (open fields around it). -->
   <xsl:template name="field-depths">
     <xsl:param name="runs"/>
     <xsl:param name="depth" select="0"/>
-    <!-- Before a begin mark: its rank among begins less one, and the ends before it. -->
-    <xsl:variable name="opening" select="$runs[@k:f = 'b'][number(concat('0', substring-after(key('entry', concat('bb ', @k:id)), '|'))) - 1 - number(concat('0', substring-after(key('entry', concat('r ', @k:id)), '|')))
-                                                           + number(concat('0', substring-after(key('entry', concat('ne ', @k:id)), '|'))) = $depth]"/>
+    <xsl:variable name="opening" select="$runs[@k:f = 'b' and @k:d = $depth]"/>
     <xsl:if test="$opening and $depth &lt; 8">
       <xsl:for-each select="$opening"><k:e><xsl:value-of select="concat('F ', $depth, ' ', position(), '|', @k:id)"/></k:e></xsl:for-each>
       <!-- "t RUN D": the run's rank among the runs that are not such begins; the rank of the
            run less it counts the begins before the run, the field at depth D around it. -->
-      <xsl:for-each select="$runs[not(@k:f = 'b') or number(concat('0', substring-after(key('entry', concat('bb ', @k:id)), '|'))) - 1 - number(concat('0', substring-after(key('entry', concat('r ', @k:id)), '|')))
-                                                       + number(concat('0', substring-after(key('entry', concat('ne ', @k:id)), '|'))) != $depth]">
-        <xsl:variable name="rank" select="substring-after(key('entry', concat('r ', @k:id)), '|')"/>
-        <xsl:variable name="runDepth" select="(@k:f = 'b') * (number(concat('0', substring-after(key('entry', concat('bb ', @k:id)), '|'))) - 1 - $rank + number(concat('0', substring-after(key('entry', concat('ne ', @k:id)), '|'))))
-                    + (@k:f = 'e') * ($rank + 1 - number(concat('0', substring-after(key('entry', concat('nb ', @k:id)), '|'))) - number(concat('0', substring-after(key('entry', concat('ee ', @k:id)), '|'))))
-                    + not(@k:f = 'b' or @k:f = 'e') * (number(concat('0', substring-after(key('entry', concat('ne ', @k:id)), '|'))) - number(concat('0', substring-after(key('entry', concat('nb ', @k:id)), '|'))))"/>
-        <xsl:if test="$runDepth &gt; $depth">
+      <xsl:for-each select="$runs[not(@k:f = 'b' and @k:d = $depth)]">
+        <xsl:if test="@k:d &gt; $depth">
           <k:e><xsl:value-of select="concat('t ', @k:id, ' ', $depth, '|', position())"/></k:e>
         </xsl:if>
-        <xsl:if test="@k:f = 's' or @k:f = 'e'">
-          <xsl:if test="$runDepth = $depth + 1">
-            <xsl:if test="@k:f = 's'"><k:e><xsl:value-of select="concat('s ', $depth, ' ', $rank - position(), '|', $rank)"/></k:e></xsl:if>
-            <xsl:if test="@k:f = 'e'"><k:e><xsl:value-of select="concat('e ', $depth, ' ', $rank - position(), '|', @k:id)"/></k:e></xsl:if>
-          </xsl:if>
+        <xsl:if test="@k:d = $depth + 1">
+          <xsl:if test="@k:f = 's'"><k:e><xsl:value-of select="concat('s ', $depth, ' ', @k:r - position(), '|', @k:r)"/></k:e></xsl:if>
+          <xsl:if test="@k:f = 'e'"><k:e><xsl:value-of select="concat('e ', $depth, ' ', @k:r - position(), '|', @k:id)"/></k:e></xsl:if>
         </xsl:if>
       </xsl:for-each>
       <xsl:call-template name="field-depths">
@@ -1552,7 +1572,7 @@
        that holds the field's end mark, or to the paragraph's end when the field goes on. -->
   <xsl:template name="inline">
     <xsl:choose>
-      <xsl:when test="not(key('entry', 'fields') and self::w:p[descendant::w:r[@k:f] or number(concat('0', substring-after(key('entry', concat('ne ', descendant::w:r[1]/@k:id)), '|'))) &gt; number(concat('0', substring-after(key('entry', concat('nb ', descendant::w:r[1]/@k:id)), '|')))])">
+      <xsl:when test="not(key('entry', 'fields') and self::w:p[descendant::w:r[@k:f] or number(concat('0', substring-before(substring-after(key('entry', concat('d ', descendant::w:r[1]/@k:id)), '|'), ' '))) &gt; 0])">
         <xsl:apply-templates select="*[not(self::k:marks)]"/>
       </xsl:when>
       <xsl:otherwise>
@@ -1620,18 +1640,13 @@
       <xsl:variable name="next" select="(following-sibling::*[1])[not($own)]/descendant-or-self::w:r[1]"/>
       <xsl:variable name="run" select="$own | $next | (following-sibling::*[2])[not($own or $next)]/descendant-or-self::w:r[1]"/>
       <xsl:for-each select="$run">
-        <xsl:variable name="rank" select="number(substring-after(key('entry', concat('r ', @k:id)), '|'))"/>
-        <xsl:variable name="depth" select="(@k:f = 'b') * (number(concat('0', substring-after(key('entry', concat('bb ', @k:id)), '|'))) - 1 - $rank + number(concat('0', substring-after(key('entry', concat('ne ', @k:id)), '|'))))
-                    + (@k:f = 'e') * ($rank + 1 - number(concat('0', substring-after(key('entry', concat('nb ', @k:id)), '|'))) - number(concat('0', substring-after(key('entry', concat('ee ', @k:id)), '|'))))
-                    + not(@k:f = 'b' or @k:f = 'e') * (number(concat('0', substring-after(key('entry', concat('ne ', @k:id)), '|'))) - number(concat('0', substring-after(key('entry', concat('nb ', @k:id)), '|'))))"/>
+        <xsl:variable name="depthAndRank" select="substring-after(key('entry', concat('d ', @k:id)), '|')"/>
+        <xsl:variable name="rank" select="number(substring-after($depthAndRank, ' '))"/>
+        <xsl:variable name="depth" select="number(substring-before($depthAndRank, ' '))"/>
         <xsl:call-template name="run-link"><xsl:with-param name="rank" select="$rank"/><xsl:with-param name="depth" select="$depth"/></xsl:call-template>
       </xsl:for-each>
     </xsl:if>
   </xsl:template>
-
-  <!-- How many fields are open before a run: begins before it less ends before it. A run
-       that is neither ranks among the runs that are not begins (nb) and not ends (ne); the
-       difference of the two ranks is that count. A begin or end mark needs its own rank. -->
 
   <xsl:template name="run-link">
     <xsl:param name="rank"/>
@@ -1659,7 +1674,7 @@
     <xsl:param name="inLink" select="false()"/>
     <xsl:variable name="href"><xsl:call-template name="field-target"><xsl:with-param name="instruction" select="@w:instr"/></xsl:call-template></xsl:variable>
     <xsl:choose>
-      <xsl:when test="$href != '' and not($inLink)"><a href="{$href}"><xsl:apply-templates select="*"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></a></xsl:when>
+      <xsl:when test="$href != '' and not($inLink)"><a><xsl:attribute name="href"><xsl:value-of select="$href"/></xsl:attribute><xsl:apply-templates select="*"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></a></xsl:when>
       <xsl:otherwise><xsl:apply-templates select="*"><xsl:with-param name="inLink" select="$inLink"/></xsl:apply-templates></xsl:otherwise>
     </xsl:choose>
   </xsl:template>
@@ -1673,7 +1688,7 @@
     </xsl:variable>
     <xsl:variable name="href"><xsl:call-template name="safe-link"><xsl:with-param name="url" select="$target"/></xsl:call-template></xsl:variable>
     <xsl:choose>
-      <xsl:when test="$href != '' and not($inLink)"><a href="{$href}"><xsl:apply-templates select="*"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></a></xsl:when>
+      <xsl:when test="$href != '' and not($inLink)"><a><xsl:attribute name="href"><xsl:value-of select="$href"/></xsl:attribute><xsl:apply-templates select="*"><xsl:with-param name="inLink" select="true()"/></xsl:apply-templates></a></xsl:when>
       <xsl:otherwise><xsl:apply-templates select="*"><xsl:with-param name="inLink" select="$inLink"/></xsl:apply-templates></xsl:otherwise>
     </xsl:choose>
   </xsl:template>
@@ -1913,7 +1928,7 @@
     <xsl:variable name="name" select="(descendant::wp:docPr/@descr | descendant::wp:docPr/@title)[1]"/>
     <xsl:variable name="source"><xsl:call-template name="picture-source"><xsl:with-param name="id" select="($blip/@r:embed | $blip/@r:link)[1]"/></xsl:call-template></xsl:variable>
     <xsl:choose>
-      <xsl:when test="$source != ''"><img src="{$source}" alt="{$name}"/></xsl:when>
+      <xsl:when test="$source != ''"><img><xsl:attribute name="src"><xsl:value-of select="$source"/></xsl:attribute><xsl:attribute name="alt"><xsl:value-of select="$name"/></xsl:attribute></img></xsl:when>
       <xsl:when test="contains($uri, '/chart')">
         <span class="chart">[Chart<xsl:if test="$name != ''">: <xsl:value-of select="$name"/></xsl:if>]</span>
       </xsl:when>
@@ -1926,7 +1941,7 @@
   <xsl:template match="w:pict | w:object">
     <xsl:variable name="data" select="descendant::v:imagedata[@r:id or @r:href][1]"/>
     <xsl:variable name="source"><xsl:call-template name="picture-source"><xsl:with-param name="id" select="($data/@r:id | $data/@r:href)[1]"/></xsl:call-template></xsl:variable>
-    <xsl:if test="$source != ''"><img src="{$source}" alt="{$data/@o:title}"/></xsl:if>
+    <xsl:if test="$source != ''"><img><xsl:attribute name="src"><xsl:value-of select="$source"/></xsl:attribute><xsl:attribute name="alt"><xsl:value-of select="$data/@o:title"/></xsl:attribute></img></xsl:if>
   </xsl:template>
 
   <!-- The page's path of a picture part: its relationship's target, relative to the main
