@@ -512,13 +512,14 @@
             <xsl:otherwise><xsl:value-of select="$before + position()"/></xsl:otherwise>
           </xsl:choose>
         </xsl:variable>
-        <xsl:apply-templates select="." mode="mark-cell"><xsl:with-param name="column" select="$column"/><xsl:with-param name="merges" select="$merges"/></xsl:apply-templates>
+        <xsl:apply-templates select="." mode="mark-cell"><xsl:with-param name="row" select="$row"/><xsl:with-param name="column" select="$column"/><xsl:with-param name="merges" select="$merges"/></xsl:apply-templates>
       </xsl:for-each>
       <xsl:apply-templates select="*[not(self::w:tc or self::w:trPr or self::w:tblPrEx)]" mode="mark"/>
     </xsl:copy>
   </xsl:template>
 
   <xsl:template match="w:tc" mode="mark-cell">
+    <xsl:param name="row"/>
     <xsl:param name="column"/>
     <xsl:param name="merges"/>
     <xsl:variable name="merge" select="w:tcPr/w:vMerge"/>
@@ -528,7 +529,7 @@
       <xsl:if test="$merges">
         <xsl:attribute name="k:gc"><xsl:value-of select="$column"/></xsl:attribute>
         <xsl:if test="not($merge) or $merge/@w:val = 'restart'">
-          <xsl:attribute name="k:oc"><xsl:value-of select="concat(generate-id(ancestor::w:tbl[1]), ' ', $column)"/></xsl:attribute>
+          <xsl:attribute name="k:oc"><xsl:value-of select="concat(generate-id(ancestor::w:tbl[1]), ' ', $column, ' ', floor(($row - 1) div 32))"/></xsl:attribute>
         </xsl:if>
       </xsl:if>
       <xsl:if test="$merge">
@@ -959,7 +960,6 @@
           <xsl:call-template name="list-groups"><xsl:with-param name="items" select="w:p[@k:l]"/></xsl:call-template>
         </xsl:for-each>
         <xsl:call-template name="list-counters"/>
-        <xsl:call-template name="merge-ranks"/>
         <xsl:call-template name="first-notes"/>
         <!-- The paragraph styles in use, sorted by class (a number, which every processor orders
              alike) so that each shows once where it changes. -->
@@ -1058,23 +1058,6 @@
     <xsl:for-each select="k:part[@scope = 'endnotes']/w:endnotes/w:endnote[not(@w:type) or @w:type = 'normal']">
       <xsl:sort select="@w:id" data-type="number"/>
       <xsl:if test="position() = 1"><k:e><xsl:value-of select="concat('first endnote', '|', @w:id)"/></k:e></xsl:if>
-    </xsl:for-each>
-  </xsl:template>
-
-  <!-- Vertical merges: per table and grid column, the cells that do not continue a merge,
-       ranked: "m TABLE COLUMN RANK" gives the row of the RANK-th, "M CELL" the rank of a cell
-       that starts a merge, which ends at the next such cell. -->
-  <xsl:template name="merge-ranks">
-    <xsl:for-each select="k:part/descendant::w:tbl[w:tr/w:tc/@k:vm]">
-      <xsl:variable name="table" select="@k:id"/>
-      <xsl:variable name="grid" select="w:tblGrid/w:gridCol[position() &lt;= 256]"/>
-      <xsl:for-each select="$grid | w:tr[1][not($grid)]/w:tc[position() &lt;= 256]">
-        <xsl:variable name="column" select="position()"/>
-        <xsl:for-each select="key('openCells', concat($table, ' ', $column))">
-          <k:e><xsl:value-of select="concat('m ', $table, ' ', $column, ' ', position(), '|', ../@k:p)"/></k:e>
-          <xsl:if test="@k:vm = 'r'"><k:e><xsl:value-of select="concat('M ', @k:id, '|', position())"/></k:e></xsl:if>
-        </xsl:for-each>
-      </xsl:for-each>
     </xsl:for-each>
   </xsl:template>
 
@@ -1865,10 +1848,22 @@
           <xsl:attribute name="colspan"><xsl:value-of select="$span"/></xsl:attribute>
         </xsl:if>
         <xsl:if test="@k:vm = 'r'">
-          <xsl:variable name="rank" select="substring-after(key('entry', concat('M ', @k:id)), '|')"/>
-          <xsl:variable name="next" select="substring-after(key('entry', concat('m ', ancestor::w:tbl[1]/@k:id, ' ', @k:gc, ' ', $rank + 1)), '|')"/>
-          <xsl:variable name="end" select="number(concat($next, substring(ancestor::w:tbl[1]/@k:rows + 1, 1, 12 * not($next))))"/>
-          <xsl:if test="$rank and $end - ../@k:p &gt; 1">
+          <xsl:variable name="column" select="concat(ancestor::w:tbl[1]/@k:id, ' ', @k:gc, ' ')"/>
+          <xsl:variable name="bucket" select="floor((../@k:p - 1) div 32)"/>
+          <xsl:variable name="next" select="key('openCells', concat($column, $bucket))[../@k:p &gt; current()/../@k:p][1]/../@k:p"/>
+          <xsl:variable name="end">
+            <xsl:choose>
+              <xsl:when test="$next"><xsl:value-of select="$next"/></xsl:when>
+              <xsl:otherwise>
+                <xsl:call-template name="merge-end">
+                  <xsl:with-param name="column" select="$column"/>
+                  <xsl:with-param name="bucket" select="$bucket + 1"/>
+                  <xsl:with-param name="rows" select="ancestor::w:tbl[1]/@k:rows"/>
+                </xsl:call-template>
+              </xsl:otherwise>
+            </xsl:choose>
+          </xsl:variable>
+          <xsl:if test="$end - ../@k:p &gt; 1">
             <xsl:attribute name="rowspan"><xsl:value-of select="$end - ../@k:p"/></xsl:attribute>
           </xsl:if>
         </xsl:if>
@@ -1877,6 +1872,35 @@
         <xsl:call-template name="blocks"/>
       </xsl:element>
     </xsl:if>
+  </xsl:template>
+
+  <!-- The row of the first cell that does not continue a merge in the buckets of 32 rows from
+       $bucket on, sixteen buckets at a time; past the last row, the row after it. Each bucket
+       is looked at by the one merge that covers it, and no key value is shared by more than 32
+       cells (libxslt indexes a value shared by n nodes in n * n steps). -->
+  <xsl:template name="merge-end">
+    <xsl:param name="column"/>
+    <xsl:param name="bucket"/>
+    <xsl:param name="rows"/>
+    <xsl:variable name="open" select="key('openCells', concat($column, $bucket)) | key('openCells', concat($column, $bucket + 1))
+                                      | key('openCells', concat($column, $bucket + 2)) | key('openCells', concat($column, $bucket + 3))
+                                      | key('openCells', concat($column, $bucket + 4)) | key('openCells', concat($column, $bucket + 5))
+                                      | key('openCells', concat($column, $bucket + 6)) | key('openCells', concat($column, $bucket + 7))
+                                      | key('openCells', concat($column, $bucket + 8)) | key('openCells', concat($column, $bucket + 9))
+                                      | key('openCells', concat($column, $bucket + 10)) | key('openCells', concat($column, $bucket + 11))
+                                      | key('openCells', concat($column, $bucket + 12)) | key('openCells', concat($column, $bucket + 13))
+                                      | key('openCells', concat($column, $bucket + 14)) | key('openCells', concat($column, $bucket + 15))"/>
+    <xsl:choose>
+      <xsl:when test="$open"><xsl:value-of select="$open[1]/../@k:p"/></xsl:when>
+      <xsl:when test="($bucket + 16) * 32 &lt; $rows">
+        <xsl:call-template name="merge-end">
+          <xsl:with-param name="column" select="$column"/>
+          <xsl:with-param name="bucket" select="$bucket + 16"/>
+          <xsl:with-param name="rows" select="$rows"/>
+        </xsl:call-template>
+      </xsl:when>
+      <xsl:otherwise><xsl:value-of select="$rows + 1"/></xsl:otherwise>
+    </xsl:choose>
   </xsl:template>
 
   <!-- ===== Notes ===== -->
