@@ -23,6 +23,6 @@ int IFile::copy(const char* path) {
     // A host's read may answer with a negative count, or with more than was asked; neither
     // may reach fwrite as a length past the chunk.
     const std::int32_t tail = static_cast<std::int32_t>(got);
-    if (tail > 0) std::fwrite(chunk, 1, std::min(static_cast<size_t>(tail), sizeof chunk), out);
+    std::fwrite(chunk, 1, static_cast<size_t>(std::clamp<std::int32_t>(tail, 0, sizeof chunk)), out);
     return std::fclose(out);
 }

@@ -112,9 +112,7 @@ CResFile* CResFile::create(const char* name) {
     const size_t length = strnlen(name, kLimit);
     if (length == 0 || length >= kLimit) return nullptr;
 
-    std::vector<wchar_t> wide(length + 1, L'\0');
-    for (size_t i = 0; i < length; ++i) {
-        wide[i] = static_cast<wchar_t>(static_cast<signed char>(name[i]));
-    }
-    return create(wide.data());
+    std::wstring wide(length, L'\0');
+    std::transform(name, name + length, wide.begin(), [](char c) { return static_cast<wchar_t>(static_cast<signed char>(c)); });
+    return create(wide.c_str());
 }

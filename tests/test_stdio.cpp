@@ -163,13 +163,14 @@ TEST(Registry, KyopenKycloseAndTheHostShareIt) {
 TEST(HostHooks, RealpathBuffersTemporaryFolderAndStandardStreams) {
     char buffer[4096];
     std::memset(buffer, 'x', sizeof buffer);
+    EXPECT_EQ(kyrealpath(nullptr, buffer), nullptr);
+    EXPECT_EQ(errno, EINVAL);
+    EXPECT_EQ(buffer[0], 'x') << "a null name leaves the caller's buffer alone";
     EXPECT_EQ(kyrealpath("Fonts\\N019003L.afm", buffer), buffer);
     EXPECT_EQ(std::string(buffer) + buffer[4095], std::string("Fonts\\N019003L.afm") + '\0') << "NUL-filled";
     EXPECT_EQ(kyrealpath("/no/such/file", buffer), nullptr);
     EXPECT_EQ(errno, ENOENT);
     EXPECT_EQ(buffer[0], '\0') << "a failed resolution leaves the caller's buffer empty";
-    EXPECT_EQ(kyrealpath(nullptr, buffer), nullptr);
-    EXPECT_EQ(errno, EINVAL);
 
     EXPECT_EQ(getAppTempFolderName(), nullptr);
     appTempFolderName = "/tmp/host-temp";
