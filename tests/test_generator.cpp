@@ -71,8 +71,8 @@ TEST_F(Generator, WritesTheNoticesThatThePackagesShip) {
     dir_.write("LICENSE", "MIT License\n\nCopyright (c) us\n\nTerms one.\n\nTerms two.\n\nThis licence covers this.\n");
     const std::string notices = dir_.write("notices.tsv", "# comment\n-\tUs\tMIT\tLICENSE\tExpat\tours\n"
                                                          "pkg\tTh\"em\tGPL\t/gpl\tGPL-2+\ttheirs; with a semicolon\n");
-    const auto outcome = embed("1\t:own.txt\t9\t-\t" + own + "\n2\t:dir/other.txt\t9\tpkg\t" + other + "\n", "table.cpp",
-                               " --notices '" + notices + "' --licence '" + dir_.file("LICENSE") + "' --source-dir '" + dir_.file("sub") +
+    const auto outcome = embed("1\t:own.txt\t9\t-\t" + own + "\tkOwn\n2\t:dir/other.txt\t9\tpkg\t" + other + "\n", "table.cpp",
+                               " --key 255 --notices '" + notices + "' --licence '" + dir_.file("LICENSE") + "' --source-dir '" + dir_.file("sub") +
                                    "' --outputs '" + dir_.path() + "'");
     ASSERT_EQ(outcome.status, 0) << outcome.output;
     EXPECT_EQ(dir_.read("NOTICE"), "lib_kyio embeds 2 files in lib_kyio.so. Each keeps the copyright and licence of its\nsource; a program "
@@ -86,6 +86,8 @@ TEST_F(Generator, WritesTheNoticesThatThePackagesShip) {
         EXPECT_NE(copyright.find(part), std::string::npos) << part << "\n" << copyright;
     }
     EXPECT_NE(dir_.read("notices_table.cpp").find("{\"dir/other.txt\", \"pkg\", \"Th\\\"em\", \"GPL\"}"), std::string::npos);
+    const std::string table = dir_.read("table.cpp");
+    EXPECT_TRUE(table.find("static_assert(kOwn == 1, ") != std::string::npos && table.find("s_xor = 0xff;") != std::string::npos) << table;
     EXPECT_NE(dir_.read("resource_manifest.h").find("kResourceCount = 2;\nconstexpr unsigned long long kLargestCapacity = 9u;"), std::string::npos);
 }
 
