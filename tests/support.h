@@ -98,10 +98,7 @@ public:
     }
     size_t write(void*, size_t, size_t count) override { return answer(isValid()) ? count : 0; }
     int vprintf(const char* format, va_list args) override { return std::vsnprintf(nullptr, 0, format, args); }
-    int vwprintf(const wchar_t* format, va_list args) override {
-        wchar_t text[256];
-        return std::vswprintf(text, 256, format, args);
-    }
+    int vwprintf(const wchar_t* format, va_list args) override { wchar_t text[256]; return std::vswprintf(text, 256, format, args); }
     int seek(long offset, int origin) override {
         ++seeks;
         if (!answer(isValid() && origin == SEEK_SET)) return -1;
@@ -117,10 +114,7 @@ public:
     int seeks = 0;
 
 private:
-    bool answer(bool ok) {
-        error_ = ok ? 0 : EINVAL;
-        return ok;
-    }
+    bool answer(bool ok) { error_ = ok ? 0 : EINVAL; return ok; }
     std::string content_;
     size_t position_ = 0;
     bool valid_;

@@ -18,10 +18,7 @@ using namespace kyio_test;
 // fails a test instead of hanging it.
 std::shared_future<void> inBackground(std::function<void()> call) {
     auto done = std::make_shared<std::promise<void>>();
-    std::thread([done, call = std::move(call)] {
-        call();
-        done->set_value();
-    }).detach();
+    std::thread([done, call = std::move(call)] { call(); done->set_value(); }).detach();
     return done->get_future().share();
 }
 
@@ -30,11 +27,7 @@ bool finishes(const std::shared_future<void>& call, std::chrono::milliseconds li
 TEST(LibraryLock, HeldDuringAnOperationOnlyLockedFunctionsWait) {
     // A host file whose read blocks, with the library lock held, until the test releases it.
     struct Blocking : HostFile {
-        size_t read(void*, size_t, size_t) override {
-            entered.set_value();
-            release.get_future().wait();
-            return 0;
-        }
+        size_t read(void*, size_t, size_t) override { entered.set_value(); release.get_future().wait(); return 0; }
         std::promise<void> entered, release;
     } blocking;
     FILE* other = kyopen("wvhtml.xml", "r");
@@ -89,11 +82,7 @@ TEST_P(Mutex, CountsExactlyUnderContentionAndALongWaiterStillGetsIt) {
         });
     }
     // While three threads take and release it as fast as they can, a fourth one gets it.
-    EXPECT_TRUE(finishes(inBackground([&] {
-        mutex.lock();
-        counter += 1000000;
-        mutex.unlock();
-    }), 10s));
+    EXPECT_TRUE(finishes(inBackground([&] { mutex.lock(); counter += 1000000; mutex.unlock(); }), 10s));
     stop = true;
     for (auto& thread : threads) thread.join();
     EXPECT_EQ(counter, 1000000 + increments.load());
@@ -103,10 +92,7 @@ TEST_P(Mutex, AnotherThreadWaitsUntilEveryLockIsReleased) {
     kybase::QMutex mutex(GetParam());
     const int depth = GetParam() == kybase::QMutex::Recursive ? 3 : 1;
     for (int i = 0; i < depth; ++i) mutex.lock();
-    const auto waiter = inBackground([&] {
-        mutex.lock();
-        mutex.unlock();
-    });
+    const auto waiter = inBackground([&] { mutex.lock(); mutex.unlock(); });
     for (int i = 0; i < depth; ++i) {
         EXPECT_FALSE(finishes(waiter, 100ms)) << "the mutex is still held " << depth - i << " times";
         mutex.unlock();
