@@ -25,7 +25,8 @@ TEST_F(Generator, BadManifestsAndSourcesStopItNamingTheCause) {
         {"1\t:a.txt\t10\t" + source + "\n", "", "line 1: expected 5 or 6 tab-separated fields"},
         {"# comment\n2\t:a.txt\t100\t-\t" + source + "\n", "", "line 2: id 2 should be 1 (ids run"},
         {"1\t:a.txt\t100\t-\t" + source + "\n", " --key 256", "the key must be a byte from 1 to 255"},
-        {"1x\t:a\"b\t100\t-\t" + source + "\n", "", "id '1x' is not a number"}, {"1\t:a\"b\t100\t-\t" + source + "\n", "", "without quotes"},
+        {"1x\t:a\"b\t100\t-\t" + source + "\n", "", "id '1x' is not a number"},
+        {"1\t:a\t-5\t-\t" + source + "\n", "", "capacity '-5' is not"}, {"1\t:a\t99999999999999999999\t-\t" + source + "\n", "", "capacity '99999999999999999999' is not"}, {"1\t:a\"b\t100\t-\t" + source + "\n", "", "without quotes"},
         {"1\t:a\\b\t100\t-\t" + source + "\n", "", "without quotes"}, {"1\t:a\x7f\t100\t-\t" + source + "\n", "", "without quotes"},
         {"1\t:a\x1f\t100\t-\t" + source + "\n", "", "without quotes"},
         {"1\t:a.txt\t100\tnone\t" + source + "\n", " --notices '" + dir_.write("n.tsv", "-\tUs\tMIT\tL\tExpat\tours\n") + "'", "no row for the package 'none' of a.txt"},
@@ -67,28 +68,30 @@ TEST_F(Generator, StoresWhatLevel9BarelyShrinksAtLevel0AndRepeatsItself) {
 // NOTICE, the Debian copyright file, the tool's table and the header, from the manifest and
 // the notices: the project's own files as "*", the others by path, each note whole.
 TEST_F(Generator, WritesTheNoticesThatThePackagesShip) {
-    const std::string own = dir_.write("own.txt", "o"), other = dir_.write("other.txt", "x");
+    std::filesystem::create_directory(dir_.file("sub"));
+    const std::string own = dir_.write("own.txt", "o"), other = dir_.write("other.txt", "x"), inside = dir_.write("sub/in.txt", "i");
     dir_.write("LICENSE", "MIT License\n\nCopyright (c) us\n\nTerms one.\n\nTerms two.\n\nThis licence covers this.\n");
     const std::string notices = dir_.write("notices.tsv", "# comment\n-\tUs\tMIT\tLICENSE\tExpat\tours\n"
                                                          "pkg\tTh\"em\tGPL\t/gpl\tGPL-2+\ttheirs; with a semicolon\n");
-    const auto outcome = embed("1\t:own.txt\t9\t-\t" + own + "\tkOwn\n2\t:dir/other.txt\t9\tpkg\t" + other + "\n", "table.cpp",
+    const auto outcome = embed("1\t:own.txt\t9\t-\t" + own + "\tkOwn\n2\t:dir/other.txt\t9\tpkg\t" + other + "\n3\t:in.txt\t9\tpkg\t" + inside + "\n", "table.cpp",
                                " --key 255 --notices '" + notices + "' --licence '" + dir_.file("LICENSE") + "' --source-dir '" + dir_.file("sub") +
                                    "' --outputs '" + dir_.path() + "'");
     ASSERT_EQ(outcome.status, 0) << outcome.output;
-    EXPECT_EQ(dir_.read("NOTICE"), "lib_kyio embeds 2 files in lib_kyio.so. Each keeps the copyright and licence of its\nsource; a program "
+    EXPECT_EQ(dir_.read("NOTICE"), "lib_kyio embeds 3 files in lib_kyio.so. Each keeps the copyright and licence of its\nsource; a program "
                                    "that ships lib_kyio.so passes these notices on.\n\nown.txt\n  source:    own.txt, this project\n  "
                                    "copyright: Us\n  licence:   MIT (LICENSE)\n\ndir/other.txt\n  source:    other.txt, Debian package pkg\n"
-                                   "  copyright: Th\"em\n  licence:   GPL (/gpl)\n\nNotes on the sources:\n- -: ours\n- pkg: theirs; with a semicolon\n");
+                                   "  copyright: Th\"em\n  licence:   GPL (/gpl)\n\nin.txt\n  source:    in.txt, Debian package pkg\n  copyright: Th\"em\n"
+                                   "  licence:   GPL (/gpl)\n\nNotes on the sources:\n- -: ours\n- pkg: theirs; with a semicolon\n");
     const std::string copyright = dir_.read("copyright");
-    for (const std::string& part : std::vector<std::string>{"embeds 2 files;", "\nFiles: *\nCopyright: Us\nLicense: Expat\n",
-                                                            "\nFiles: " + dir_.file("other.txt").substr(1) + "\nCopyright: Th\"em\n",
+    for (const std::string& part : std::vector<std::string>{"embeds 3 files;", "\nFiles: *\nCopyright: Us\nLicense: Expat\n",
+                                                            "\nFiles: " + dir_.file("other.txt").substr(1) + "\n  in.txt\nCopyright: Th\"em\n",
                                                             "\nLicense: Expat\n Terms one.\n .\n Terms two.\n\nLicense: GPL-2+\n theirs; with a semicolon.\n"}) {
         EXPECT_NE(copyright.find(part), std::string::npos) << part << "\n" << copyright;
     }
     EXPECT_NE(dir_.read("notices_table.cpp").find("{\"dir/other.txt\", \"pkg\", \"Th\\\"em\", \"GPL\"}"), std::string::npos);
     const std::string table = dir_.read("table.cpp");
     EXPECT_TRUE(table.find("static_assert(kOwn == 1, ") != std::string::npos && table.find("s_xor = 0xff;") != std::string::npos) << table;
-    EXPECT_NE(dir_.read("resource_manifest.h").find("kResourceCount = 2;\nconstexpr unsigned long long kLargestCapacity = 9u;"), std::string::npos);
+    EXPECT_NE(dir_.read("resource_manifest.h").find("kResourceCount = 3;\nconstexpr unsigned long long kLargestCapacity = 9u;"), std::string::npos);
 }
 
 }  // namespace
