@@ -22,17 +22,9 @@ unsigned int CCPPResManager::getFileId(const wchar_t* name, bool normalise) cons
     std::wstring key(name);
     std::wstring::size_type lastSeparator = std::wstring::npos;
     if (normalise) {
-        for (std::wstring::size_type i = 0; i < key.size(); ++i) {
-            wchar_t& c = key[i];
-            if (c == L'\\') {
-                c = L'/';
-                lastSeparator = i;
-            } else if (c == L'/') {
-                lastSeparator = i;
-            } else {
-                c = foldCase(c);
-            }
-        }
+        // Backslashes become slashes and the rest is folded, which leaves a slash as it is.
+        for (wchar_t& c : key) c = c == L'\\' ? L'/' : foldCase(c);
+        lastSeparator = key.rfind(L'/');
     }
 
     auto found = m_plainNames.find(key);

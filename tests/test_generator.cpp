@@ -31,6 +31,7 @@ TEST_F(Generator, BadManifestsAndSourcesStopItNamingTheCause) {
         {"1\t:a\x1f\t100\t-\t" + source + "\n", "", "without quotes"},
         {"1\t:a.txt\t100\tnone\t" + source + "\n", " --notices '" + dir_.write("n.tsv", "-\tUs\tMIT\tL\tExpat\tours\n") + "'", "no row for the package 'none' of a.txt"},
     };
+    EXPECT_EQ(run(KYIO_TEST_EMBED + std::string(" '") + dir_.write("manifest.tsv", "") + "'").status, 2) << "usage, without an output";
     for (const auto& [manifest, options, message] : cases) {
         const kyio_test::Outcome outcome = embed(manifest, "table.cpp", options);
         EXPECT_EQ(outcome.status, 1) << manifest;
