@@ -1089,13 +1089,15 @@
       <k:runs>
         <xsl:for-each select="k:index/k:runs/w:r">
           <xsl:variable name="rank" select="number(substring-after(key('entry', concat('r ', @k:id)), '|'))"/>
-          <!-- Chosen as elements, not as a variable: a tree fragment read as a string would
-               leave a whole buffer behind in every attribute made from it. -->
-          <xsl:choose>
-            <xsl:when test="@k:f = 'b'"><w:r k:id="{@k:id}" k:f="b" k:r="{$rank}" k:d="{substring-after(key('entry', concat('bb ', @k:id)), '|') - 1 - $rank + substring-after(key('entry', concat('ne ', @k:id)), '|')}"/></xsl:when>
-            <xsl:when test="@k:f = 'e'"><w:r k:id="{@k:id}" k:f="e" k:r="{$rank}" k:d="{$rank + 1 - substring-after(key('entry', concat('nb ', @k:id)), '|') - substring-after(key('entry', concat('ee ', @k:id)), '|')}"/></xsl:when>
-            <xsl:otherwise><w:r k:id="{@k:id}" k:f="{@k:f}" k:r="{$rank}" k:d="{substring-after(key('entry', concat('ne ', @k:id)), '|') - substring-after(key('entry', concat('nb ', @k:id)), '|')}"/></xsl:otherwise>
-          </xsl:choose>
+          <w:r k:id="{@k:id}" k:f="{@k:f}" k:r="{$rank}">
+            <xsl:attribute name="k:d">
+              <xsl:choose>
+                <xsl:when test="@k:f = 'b'"><xsl:value-of select="substring-after(key('entry', concat('bb ', @k:id)), '|') - 1 - $rank + substring-after(key('entry', concat('ne ', @k:id)), '|')"/></xsl:when>
+                <xsl:when test="@k:f = 'e'"><xsl:value-of select="$rank + 1 - substring-after(key('entry', concat('nb ', @k:id)), '|') - substring-after(key('entry', concat('ee ', @k:id)), '|')"/></xsl:when>
+                <xsl:otherwise><xsl:value-of select="substring-after(key('entry', concat('ne ', @k:id)), '|') - substring-after(key('entry', concat('nb ', @k:id)), '|')"/></xsl:otherwise>
+              </xsl:choose>
+            </xsl:attribute>
+          </w:r>
         </xsl:for-each>
       </k:runs>
     </k:depthed>
