@@ -99,9 +99,8 @@ int CResFile::vprintf(const char*, va_list) { return refuseOutput(*this, m_error
 int CResFile::vwprintf(const wchar_t*, va_list) { return refuseOutput(*this, m_errorCode); }
 
 CResFile* CResFile::create(const wchar_t* name) {
-    const unsigned int id = cpp_res::getFileId(name, true);
-    if (id == cpp_res::kNoResource) return nullptr;
-    std::unique_ptr<IFile> file(new CResFile(id));
+    // A name the catalogue does not hold gives an id the store refuses, so the object is invalid.
+    std::unique_ptr<IFile> file(new CResFile(cpp_res::getFileId(name, true)));
     if (!file->isValid()) return nullptr;
     return static_cast<CResFile*>(file.release());
 }

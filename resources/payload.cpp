@@ -17,8 +17,9 @@ namespace {
 void unscramble(unsigned char* plain, const unsigned char* stored, std::size_t size,
                 unsigned char key) {
     const std::uint64_t wideKey = 0x0101010101010101ULL * key;
+    const std::size_t wholeSteps = size / 16 * 16;
     std::size_t i = 0;
-    for (; i + 16 <= size; i += 16) {
+    for (; i < wholeSteps; i += 16) {
         std::uint64_t words[2];
         std::memcpy(words, stored + i, sizeof words);
         words[0] ^= wideKey;

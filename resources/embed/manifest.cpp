@@ -3,8 +3,8 @@
 #include "manifest.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 
@@ -21,14 +21,15 @@ std::vector<std::string> splitTabs(const std::string& line) {
     }
 }
 
-// context names the number in a message, as in "manifest line 4: capacity".
+// context names the number in a message, as in "manifest line 4: capacity". Decimal, or
+// hexadecimal after "0x"; no sign, no space, nothing after the digits.
 unsigned long long parseNumber(const std::string& text, const std::string& context) {
-    char* end = nullptr;
-    errno = 0;
-    const unsigned long long value = std::strtoull(text.c_str(), &end, 0);
-    if (text.empty() || *end != '\0' || errno != 0 || text[0] == '-') {
-        throw Failure(context + " '" + text + "' is not a number");
-    }
+    const bool hexadecimal = text.rfind("0x", 0) == 0;
+    const char* const first = text.data() + (hexadecimal ? 2 : 0);
+    const char* const last = text.data() + text.size();
+    unsigned long long value = 0;
+    const auto [end, error] = std::from_chars(first, last, value, hexadecimal ? 16 : 10);
+    if (error != std::errc() || end != last) throw Failure(context + " '" + text + "' is not a number");
     return value;
 }
 
