@@ -31,8 +31,8 @@ unsigned int CCPPResManager::getFileId(const wchar_t* name, bool normalise) cons
     if (found != m_plainNames.end()) return found->second;
     found = m_colonNames.find(key);
     if (found != m_colonNames.end()) return found->second;
-    if (lastSeparator == std::wstring::npos) return kNoResource;  // the tail is the whole key
 
+    // npos + 1 is 0: without a separator the tail is the whole key, looked for once more.
     found = m_colonNames.find(key.substr(lastSeparator + 1));
     return found != m_colonNames.end() ? static_cast<unsigned int>(found->second) : kNoResource;
 }
