@@ -948,7 +948,14 @@
        a tree can hold, and indexes of long documents run to tens of thousands of them. The
        ranks of a set of siblings numbered 1, 2, ... turn into groups: along a container, the
        block number minus the rank among some of its blocks stays the same exactly while those
-       blocks follow one another, so it names each unbroken stretch of them. -->
+       blocks follow one another, so it names each unbroken stretch of them.
+       Where one key names several entries (a run's ranks), each for-each writes its entries
+       into a k:b of its own, in the order the lookups count on, and so does every for-each
+       whose entries would lie between such blocks. A processor puts the nodes a key returns in
+       document order, and libxml2, in a tree the stylesheet made, compares two siblings by
+       walking from one to the other: entries of one run in one long list would cost a walk
+       along the list, in blocks a step between blocks. A key value for a few nodes instead of
+       one per node also keeps the processor's key tables small. -->
   <xsl:template match="k:marked" mode="pass">
     <!-- With fields, the tree is k:indexed, the index alone, and two passes follow;
          k:linked is ready to show. -->
@@ -959,7 +966,8 @@
         <xsl:for-each select="k:part/descendant::*[w:p/@k:l]">
           <xsl:call-template name="list-groups"><xsl:with-param name="items" select="w:p[@k:l]"/></xsl:call-template>
         </xsl:for-each>
-        <xsl:call-template name="list-counters"/>
+        <!-- Only with lists: the first key lookup in a tree indexes the whole tree for every key. -->
+        <xsl:if test="k:part/descendant::w:p[@k:l]"><xsl:call-template name="list-counters"/></xsl:if>
         <xsl:call-template name="first-notes"/>
         <!-- The paragraph styles in use, sorted by class (a number, which every processor orders
              alike) so that each shows once where it changes. -->
@@ -969,8 +977,8 @@
         </xsl:for-each>
         <xsl:if test="k:part/descendant::w:r[@k:href]">
           <xsl:call-template name="field-ranks"><xsl:with-param name="runs" select="k:part/descendant::w:r"/></xsl:call-template>
-          <!-- What the fourth pass needs of the runs. -->
-          <k:runs><xsl:for-each select="k:part/descendant::w:r"><xsl:copy><xsl:copy-of select="@k:id | @k:f"/></xsl:copy></xsl:for-each></k:runs>
+          <!-- What the fourth pass needs of the runs, without k:id, which the node key would index. -->
+          <k:runs><xsl:for-each select="k:part/descendant::w:r"><k:u i="{@k:id}" f="{@k:f}"/></xsl:for-each></k:runs>
         </xsl:if>
       </k:index>
       <xsl:if test="not(@fields)"><xsl:copy-of select="*"/></xsl:if>
@@ -1061,17 +1069,17 @@
     </xsl:for-each>
   </xsl:template>
 
-  <!-- Fields, over all runs in document order: "r RUN" a run's rank; "bb"/"nb" its rank among
-       the begin marks or among the other runs, "ee"/"ne" the same for end marks. From them
-       come the counts of begins and ends before a run, and its depth in fields. -->
+  <!-- Fields, over all runs in document order: "R RUN" is three entries, the run's rank, then
+       its rank among the begin marks or among the other runs, then the same for end marks.
+       From them come the counts of begins and ends before a run, and its depth in fields. -->
   <xsl:template name="field-ranks">
     <xsl:param name="runs"/>
     <k:e>fields|1</k:e>
-    <xsl:for-each select="$runs"><k:e><xsl:value-of select="concat('r ', @k:id, '|', position())"/></k:e></xsl:for-each>
-    <xsl:for-each select="$runs[@k:f = 'b']"><k:e><xsl:value-of select="concat('bb ', @k:id, '|', position())"/></k:e></xsl:for-each>
-    <xsl:for-each select="$runs[not(@k:f = 'b')]"><k:e><xsl:value-of select="concat('nb ', @k:id, '|', position())"/></k:e></xsl:for-each>
-    <xsl:for-each select="$runs[@k:f = 'e']"><k:e><xsl:value-of select="concat('ee ', @k:id, '|', position())"/></k:e></xsl:for-each>
-    <xsl:for-each select="$runs[not(@k:f = 'e')]"><k:e><xsl:value-of select="concat('ne ', @k:id, '|', position())"/></k:e></xsl:for-each>
+    <k:b><xsl:for-each select="$runs"><k:e><xsl:value-of select="concat('R ', @k:id, '|', position())"/></k:e></xsl:for-each></k:b>
+    <k:b><xsl:for-each select="$runs[@k:f = 'b']"><k:e><xsl:value-of select="concat('R ', @k:id, '|', position())"/></k:e></xsl:for-each></k:b>
+    <k:b><xsl:for-each select="$runs[not(@k:f = 'b')]"><k:e><xsl:value-of select="concat('R ', @k:id, '|', position())"/></k:e></xsl:for-each></k:b>
+    <k:b><xsl:for-each select="$runs[@k:f = 'e']"><k:e><xsl:value-of select="concat('R ', @k:id, '|', position())"/></k:e></xsl:for-each></k:b>
+    <k:b><xsl:for-each select="$runs[not(@k:f = 'e')]"><k:e><xsl:value-of select="concat('R ', @k:id, '|', position())"/></k:e></xsl:for-each></k:b>
   </xsl:template>
 
   <!-- ===== Pass 4: each run's depth in fields ===== -->
@@ -1079,22 +1087,25 @@
   <!-- How many fields are open around a run, from its ranks: before a begin mark, its rank
        among begins less one and the ends before it (the depth it opens at); at an end mark,
        the begins up to it less the ends before it; elsewhere the difference of its ranks
-       among the runs that are not begins (nb) and not ends (ne). The ranks are used here and
-       dropped: the page needs only "d RUN" (depth and rank). -->
+       among the runs that are not begins and not ends. The ranks are used here and dropped:
+       the page needs only "d RUN" (depth and rank). -->
   <xsl:template match="k:indexed" mode="pass">
     <k:depthed>
       <k:index>
-        <xsl:copy-of select="k:index/k:e[not(starts-with(., 'r ') or starts-with(., 'bb ') or starts-with(., 'nb ') or starts-with(., 'ee ') or starts-with(., 'ne '))] | k:index/k:s"/>
+        <xsl:copy-of select="k:index/k:e | k:index/k:s"/>
       </k:index>
       <k:runs>
-        <xsl:for-each select="k:index/k:runs/w:r">
-          <xsl:variable name="rank" select="number(substring-after(key('entry', concat('r ', @k:id)), '|'))"/>
-          <w:r k:id="{@k:id}" k:f="{@k:f}" k:r="{$rank}">
+        <xsl:for-each select="k:index/k:runs/k:u">
+          <xsl:variable name="ranks" select="key('entry', concat('R ', @i))"/>
+          <xsl:variable name="rank" select="number(substring-after($ranks[1], '|'))"/>
+          <xsl:variable name="begins" select="substring-after($ranks[2], '|')"/>
+          <xsl:variable name="ends" select="substring-after($ranks[3], '|')"/>
+          <w:r k:id="{@i}" k:f="{@f}" k:r="{$rank}">
             <xsl:attribute name="k:d">
               <xsl:choose>
-                <xsl:when test="@k:f = 'b'"><xsl:value-of select="substring-after(key('entry', concat('bb ', @k:id)), '|') - 1 - $rank + substring-after(key('entry', concat('ne ', @k:id)), '|')"/></xsl:when>
-                <xsl:when test="@k:f = 'e'"><xsl:value-of select="$rank + 1 - substring-after(key('entry', concat('nb ', @k:id)), '|') - substring-after(key('entry', concat('ee ', @k:id)), '|')"/></xsl:when>
-                <xsl:otherwise><xsl:value-of select="substring-after(key('entry', concat('ne ', @k:id)), '|') - substring-after(key('entry', concat('nb ', @k:id)), '|')"/></xsl:otherwise>
+                <xsl:when test="@f = 'b'"><xsl:value-of select="$begins - 1 - $rank + $ends"/></xsl:when>
+                <xsl:when test="@f = 'e'"><xsl:value-of select="$rank + 1 - $begins - $ends"/></xsl:when>
+                <xsl:otherwise><xsl:value-of select="$ends - $begins"/></xsl:otherwise>
               </xsl:choose>
             </xsl:attribute>
           </w:r>
@@ -1105,15 +1116,16 @@
 
   <!-- ===== Pass 5: fields by depth, and the content joined to the index ===== -->
 
-  <!-- For each depth D: "F D I" is the I-th field that opens at depth D (its begin mark);
-       "t RUN D" tells which field at depth D a deeper run belongs to; "s D I" and "e D I"
+  <!-- "d RUN" holds the run's depth and rank, and after it one entry for each depth D the run
+       lies deeper than, which tells the field at depth D it belongs to. For each depth D:
+       "F D I" is the I-th field that opens at depth D (its begin mark); "s D I" and "e D I"
        are that field's separate and end marks. -->
   <xsl:template match="k:depthed" mode="pass">
     <xsl:param name="content"/>
     <k:linked>
       <k:index>
         <xsl:copy-of select="k:index/*"/>
-        <xsl:for-each select="k:runs/w:r"><k:e><xsl:value-of select="concat('d ', @k:id, '|', @k:d, ' ', @k:r)"/></k:e></xsl:for-each>
+        <k:b><xsl:for-each select="k:runs/w:r"><k:e><xsl:value-of select="concat('d ', @k:id, '|', @k:d, ' ', @k:r)"/></k:e></xsl:for-each></k:b>
         <xsl:call-template name="field-depths"><xsl:with-param name="runs" select="k:runs/w:r"/></xsl:call-template>
       </k:index>
       <xsl:copy-of select="$content/*"/>
@@ -1129,18 +1141,21 @@
     <xsl:param name="depth" select="0"/>
     <xsl:variable name="opening" select="$runs[@k:f = 'b' and @k:d = $depth]"/>
     <xsl:if test="$opening and $depth &lt; 8">
-      <xsl:for-each select="$opening"><k:e><xsl:value-of select="concat('F ', $depth, ' ', position(), '|', @k:id)"/></k:e></xsl:for-each>
-      <!-- "t RUN D": the run's rank among the runs that are not such begins; the rank of the
-           run less it counts the begins before the run, the field at depth D around it. -->
-      <xsl:for-each select="$runs[not(@k:f = 'b' and @k:d = $depth)]">
-        <xsl:if test="@k:d &gt; $depth">
-          <k:e><xsl:value-of select="concat('t ', @k:id, ' ', $depth, '|', position())"/></k:e>
-        </xsl:if>
-        <xsl:if test="@k:d = $depth + 1">
-          <xsl:if test="@k:f = 's'"><k:e><xsl:value-of select="concat('s ', $depth, ' ', @k:r - position(), '|', @k:r)"/></k:e></xsl:if>
-          <xsl:if test="@k:f = 'e'"><k:e><xsl:value-of select="concat('e ', $depth, ' ', @k:r - position(), '|', @k:id)"/></k:e></xsl:if>
-        </xsl:if>
-      </xsl:for-each>
+      <k:b><xsl:for-each select="$opening"><k:e><xsl:value-of select="concat('F ', $depth, ' ', position(), '|', @k:id)"/></k:e></xsl:for-each></k:b>
+      <!-- The run's rank among the runs that are not such begins, as the next "d RUN" entry;
+           the rank of the run less it counts the begins before the run, the field at depth D
+           around it. -->
+      <k:b>
+        <xsl:for-each select="$runs[not(@k:f = 'b' and @k:d = $depth)]">
+          <xsl:if test="@k:d &gt; $depth">
+            <k:e><xsl:value-of select="concat('d ', @k:id, '|', position())"/></k:e>
+          </xsl:if>
+          <xsl:if test="@k:d = $depth + 1">
+            <xsl:if test="@k:f = 's'"><k:e><xsl:value-of select="concat('s ', $depth, ' ', @k:r - position(), '|', @k:r)"/></k:e></xsl:if>
+            <xsl:if test="@k:f = 'e'"><k:e><xsl:value-of select="concat('e ', $depth, ' ', @k:r - position(), '|', @k:id)"/></k:e></xsl:if>
+          </xsl:if>
+        </xsl:for-each>
+      </k:b>
       <xsl:call-template name="field-depths">
         <xsl:with-param name="runs" select="$runs"/>
         <xsl:with-param name="depth" select="$depth + 1"/>
@@ -1638,7 +1653,7 @@
     <xsl:param name="depth"/>
     <xsl:param name="level" select="0"/>
     <xsl:if test="$level &lt; $depth and $level &lt; 8">
-      <xsl:variable name="field" select="concat($level, ' ', $rank - substring-after(key('entry', concat('t ', @k:id, ' ', $level)), '|'))"/>
+      <xsl:variable name="field" select="concat($level, ' ', $rank - substring-after(key('entry', concat('d ', @k:id))[$level + 2], '|'))"/>
       <xsl:variable name="target" select="key('node', substring-after(key('entry', concat('F ', $field)), '|'))/@k:href"/>
       <xsl:variable name="separate" select="substring-after(key('entry', concat('s ', $field)), '|')"/>
       <xsl:choose>
