@@ -963,11 +963,12 @@
       <!-- The index first: a processor that keeps every tree of a transformation in one
            store (Xalan) would otherwise also find the copy below in the keys. -->
       <k:index>
-        <xsl:for-each select="k:part/descendant::*[w:p/@k:l]">
+        <xsl:variable name="listContainers" select="k:part/descendant::*[w:p/@k:l]"/>
+        <xsl:for-each select="$listContainers">
           <xsl:call-template name="list-groups"><xsl:with-param name="items" select="w:p[@k:l]"/></xsl:call-template>
         </xsl:for-each>
         <!-- Only with lists: the first key lookup in a tree indexes the whole tree for every key. -->
-        <xsl:if test="k:part/descendant::w:p[@k:l]"><xsl:call-template name="list-counters"/></xsl:if>
+        <xsl:if test="$listContainers"><xsl:call-template name="list-counters"/></xsl:if>
         <xsl:call-template name="first-notes"/>
         <!-- The paragraph styles in use, sorted by class (a number, which every processor orders
              alike) so that each shows once where it changes. -->
