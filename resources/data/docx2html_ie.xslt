@@ -24,6 +24,12 @@
   styles. Every element of the page is an element of the result tree; values from the
   document reach it only when they pass a check: link targets by scheme, picture sources as
   package paths, colours as #rrggbb, font names by their alphabet.
+
+  The templates that run for every paragraph and cell keep their values as strings, not as
+  variables built as trees: libxml2 takes a buffer of 4 KB each time such a variable is read
+  as text (and for each substring-before, substring-after and translate), and with glibc's
+  malloc each such request consolidates and sorts the freed memory, which costs more the
+  larger the heap.
 -->
 <xsl:stylesheet version="1.0"
     xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
@@ -371,19 +377,23 @@
 
   <xsl:template match="w:p" mode="mark-block">
     <xsl:param name="p"/>
-    <xsl:variable name="styleId">
-      <xsl:choose>
-        <xsl:when test="key('style', w:pPr/w:pStyle/@w:val)[@w:type = 'paragraph' or not(@w:type)]"><xsl:value-of select="w:pPr/w:pStyle/@w:val"/></xsl:when>
-        <xsl:otherwise><xsl:value-of select="key('defaultStyle', 'paragraph')/@w:styleId"/></xsl:otherwise>
-      </xsl:choose>
-    </xsl:variable>
+    <xsl:variable name="ownStyle" select="key('style', w:pPr/w:pStyle/@w:val)[@w:type = 'paragraph' or not(@w:type)]"/>
+    <xsl:variable name="styleId" select="string((w:pPr/w:pStyle/@w:val)[$ownStyle] | key('defaultStyle', 'paragraph')[not($ownStyle)]/@w:styleId)"/>
     <xsl:variable name="style" select="key('style', $styleId)"/>
-    <xsl:variable name="heading"><xsl:call-template name="heading-level"><xsl:with-param name="style" select="$style"/></xsl:call-template></xsl:variable>
     <xsl:copy>
       <xsl:copy-of select="@*"/>
       <xsl:if test="$styleId != ''"><xsl:attribute name="k:ps"><xsl:value-of select="$styleId"/></xsl:attribute></xsl:if>
-      <xsl:if test="$heading != ''"><xsl:attribute name="k:h"><xsl:value-of select="$heading"/></xsl:attribute></xsl:if>
-      <xsl:if test="$heading = ''"><xsl:call-template name="list-marks"><xsl:with-param name="style" select="$style"/><xsl:with-param name="p" select="$p"/></xsl:call-template></xsl:if>
+      <!-- A heading is not a list item; a paragraph without a style of its own or by default
+           is no heading. -->
+      <xsl:choose>
+        <xsl:when test="$style or w:pPr/w:pStyle/@w:val">
+          <xsl:variable name="headingLevel"><xsl:call-template name="heading-level"><xsl:with-param name="style" select="$style"/></xsl:call-template></xsl:variable>
+          <xsl:variable name="heading" select="string($headingLevel)"/>
+          <xsl:if test="$heading != ''"><xsl:attribute name="k:h"><xsl:value-of select="$heading"/></xsl:attribute></xsl:if>
+          <xsl:if test="$heading = ''"><xsl:call-template name="list-marks"><xsl:with-param name="style" select="$style"/><xsl:with-param name="p" select="$p"/></xsl:call-template></xsl:if>
+        </xsl:when>
+        <xsl:otherwise><xsl:call-template name="list-marks"><xsl:with-param name="p" select="$p"/></xsl:call-template></xsl:otherwise>
+      </xsl:choose>
       <xsl:call-template name="marks-before"/>
       <xsl:variable name="fields" select="boolean(/k:package/@fields)"/>
       <xsl:for-each select="*">
@@ -432,38 +442,47 @@
   <!-- A list paragraph's level (0 to 8), its abstract numbering and its numId, where the
        numbering comes from the paragraph or from its style's chain; nothing for numId 0. -->
   <xsl:template name="list-marks">
-    <xsl:param name="style"/>
+    <xsl:param name="style" select="/.."/>
     <xsl:param name="p"/>
     <xsl:variable name="direct" select="w:pPr/w:numPr"/>
-    <xsl:variable name="fromStyle">
-      <xsl:if test="not($direct/w:numId)"><xsl:call-template name="style-numbering"><xsl:with-param name="style" select="$style"/></xsl:call-template></xsl:if>
-    </xsl:variable>
-    <xsl:variable name="numId">
-      <xsl:choose>
-        <xsl:when test="$direct/w:numId"><xsl:value-of select="$direct/w:numId/@w:val"/></xsl:when>
-        <xsl:otherwise><xsl:value-of select="substring-before($fromStyle, ' ')"/></xsl:otherwise>
-      </xsl:choose>
-    </xsl:variable>
+    <xsl:choose>
+      <xsl:when test="$direct/w:numId">
+        <xsl:call-template name="item-marks">
+          <xsl:with-param name="numId" select="string($direct/w:numId/@w:val)"/>
+          <xsl:with-param name="rawLevel" select="concat($direct/w:ilvl/@w:val, substring('0', 1, number(not($direct/w:ilvl))))"/>
+          <xsl:with-param name="p" select="$p"/>
+        </xsl:call-template>
+      </xsl:when>
+      <xsl:when test="$style">
+        <xsl:variable name="fromStyle"><xsl:call-template name="style-numbering"><xsl:with-param name="style" select="$style"/></xsl:call-template></xsl:variable>
+        <xsl:variable name="numbering" select="string($fromStyle)"/>
+        <xsl:if test="$numbering != ''">
+          <xsl:call-template name="item-marks">
+            <xsl:with-param name="numId" select="substring-before($numbering, ' ')"/>
+            <xsl:with-param name="rawLevel" select="concat($direct/w:ilvl/@w:val, substring(substring-after($numbering, ' '), 1, 1000 * not($direct/w:ilvl)))"/>
+            <xsl:with-param name="p" select="$p"/>
+          </xsl:call-template>
+        </xsl:if>
+      </xsl:when>
+    </xsl:choose>
+  </xsl:template>
+
+  <xsl:template name="item-marks">
+    <xsl:param name="numId"/>
+    <xsl:param name="rawLevel"/>
+    <xsl:param name="p"/>
     <xsl:if test="$numId != '' and $numId != '0'">
-      <xsl:variable name="rawLevel">
-        <xsl:choose>
-          <xsl:when test="$direct/w:ilvl"><xsl:value-of select="$direct/w:ilvl/@w:val"/></xsl:when>
-          <xsl:when test="$fromStyle != ''"><xsl:value-of select="substring-after($fromStyle, ' ')"/></xsl:when>
-          <xsl:otherwise>0</xsl:otherwise>
-        </xsl:choose>
-      </xsl:variable>
-      <xsl:variable name="level">
+      <xsl:variable name="abstract" select="key('abstract', key('num', $numId)/w:abstractNumId/@w:val)"/>
+      <xsl:variable name="linked" select="key('abstract', key('num', key('style', $abstract/w:numStyleLink/@w:val)/w:pPr/w:numPr/w:numId/@w:val)/w:abstractNumId/@w:val)"/>
+      <xsl:attribute name="k:id"><xsl:value-of select="generate-id()"/></xsl:attribute>
+      <xsl:attribute name="k:p"><xsl:value-of select="$p"/></xsl:attribute>
+      <xsl:attribute name="k:l">
         <xsl:choose>
           <xsl:when test="string(number($rawLevel)) = 'NaN' or $rawLevel &lt; 0">0</xsl:when>
           <xsl:when test="$rawLevel &gt; 8">8</xsl:when>
           <xsl:otherwise><xsl:value-of select="floor($rawLevel)"/></xsl:otherwise>
         </xsl:choose>
-      </xsl:variable>
-      <xsl:variable name="abstract" select="key('abstract', key('num', $numId)/w:abstractNumId/@w:val)"/>
-      <xsl:variable name="linked" select="key('abstract', key('num', key('style', $abstract/w:numStyleLink/@w:val)/w:pPr/w:numPr/w:numId/@w:val)/w:abstractNumId/@w:val)"/>
-      <xsl:attribute name="k:id"><xsl:value-of select="generate-id()"/></xsl:attribute>
-      <xsl:attribute name="k:p"><xsl:value-of select="$p"/></xsl:attribute>
-      <xsl:attribute name="k:l"><xsl:value-of select="$level"/></xsl:attribute>
+      </xsl:attribute>
       <xsl:attribute name="k:n"><xsl:value-of select="$numId"/></xsl:attribute>
       <xsl:attribute name="k:a">
         <xsl:choose>
@@ -503,16 +522,19 @@
       <xsl:if test="$merges"><xsl:attribute name="k:p"><xsl:value-of select="$row"/></xsl:attribute></xsl:if>
       <xsl:apply-templates select="w:trPr | w:tblPrEx" mode="mark"/>
       <xsl:for-each select="w:tc">
-        <xsl:variable name="column">
-          <xsl:choose>
-            <xsl:when test="$spans and position() &lt;= 1024">
-              <xsl:value-of select="$before + position() + sum(preceding-sibling::w:tc/w:tcPr/w:gridSpan/@w:val[. &gt; 1])
-                                    - count(preceding-sibling::w:tc/w:tcPr/w:gridSpan/@w:val[. &gt; 1])"/>
-            </xsl:when>
-            <xsl:otherwise><xsl:value-of select="$before + position()"/></xsl:otherwise>
-          </xsl:choose>
-        </xsl:variable>
-        <xsl:apply-templates select="." mode="mark-cell"><xsl:with-param name="row" select="$row"/><xsl:with-param name="column" select="$column"/><xsl:with-param name="merges" select="$merges"/></xsl:apply-templates>
+        <xsl:choose>
+          <xsl:when test="$spans and position() &lt;= 1024">
+            <xsl:apply-templates select="." mode="mark-cell">
+              <xsl:with-param name="row" select="$row"/>
+              <xsl:with-param name="column" select="$before + position() + sum(preceding-sibling::w:tc/w:tcPr/w:gridSpan/@w:val[. &gt; 1])
+                                                    - count(preceding-sibling::w:tc/w:tcPr/w:gridSpan/@w:val[. &gt; 1])"/>
+              <xsl:with-param name="merges" select="$merges"/>
+            </xsl:apply-templates>
+          </xsl:when>
+          <xsl:otherwise>
+            <xsl:apply-templates select="." mode="mark-cell"><xsl:with-param name="row" select="$row"/><xsl:with-param name="column" select="$before + position()"/><xsl:with-param name="merges" select="$merges"/></xsl:apply-templates>
+          </xsl:otherwise>
+        </xsl:choose>
       </xsl:for-each>
       <xsl:apply-templates select="*[not(self::w:tc or self::w:trPr or self::w:tblPrEx)]" mode="mark"/>
     </xsl:copy>
@@ -1319,14 +1341,7 @@
 
   <xsl:template match="w:p">
     <xsl:variable name="heading" select="string(@k:h)"/>
-    <xsl:variable name="element">
-      <xsl:choose>
-        <xsl:when test="$heading = 'title'">h1</xsl:when>
-        <xsl:when test="$heading != ''"><xsl:value-of select="concat('h', $heading)"/></xsl:when>
-        <xsl:otherwise>p</xsl:otherwise>
-      </xsl:choose>
-    </xsl:variable>
-    <xsl:element name="{$element}">
+    <xsl:element name="{concat(substring('h1', 1, 2 * ($heading = 'title')), substring(concat('h', $heading), 1, 2 * ($heading != '' and $heading != 'title')), substring('p', 1, number($heading = '')))}">
       <xsl:call-template name="paragraph-attributes"><xsl:with-param name="title" select="$heading = 'title'"/></xsl:call-template>
       <xsl:call-template name="paragraph-content"/>
       <xsl:call-template name="empty-mark"/>
@@ -1357,12 +1372,14 @@
         <xsl:value-of select="normalize-space(concat(substring('title', 1, 5 * $title), ' ', $style/@k:cls))"/>
       </xsl:attribute>
     </xsl:if>
-    <xsl:variable name="align"><xsl:call-template name="property"><xsl:with-param name="pPr" select="w:pPr"/><xsl:with-param name="name" select="'jc'"/></xsl:call-template></xsl:variable>
-    <xsl:if test="$align != '' and $align != string($style/@k:jc)">
-      <xsl:attribute name="style"><xsl:value-of select="concat('text-align: ', $align)"/></xsl:attribute>
+    <xsl:if test="w:pPr/*[local-name() = 'jc']">
+      <xsl:variable name="align"><xsl:call-template name="property"><xsl:with-param name="pPr" select="w:pPr"/><xsl:with-param name="name" select="'jc'"/></xsl:call-template></xsl:variable>
+      <xsl:if test="$align != '' and $align != string($style/@k:jc)">
+        <xsl:attribute name="style"><xsl:value-of select="concat('text-align: ', $align)"/></xsl:attribute>
+      </xsl:if>
     </xsl:if>
-    <xsl:variable name="bidi"><xsl:call-template name="property"><xsl:with-param name="pPr" select="w:pPr"/><xsl:with-param name="name" select="'bidi'"/></xsl:call-template></xsl:variable>
-    <xsl:if test="$bidi = '1' or ($bidi = '' and $style/@k:bidi = '1')">
+    <xsl:variable name="bidi" select="w:pPr/*[local-name() = 'bidi']"/>
+    <xsl:if test="($bidi and not($bidi/@w:val = '0' or $bidi/@w:val = 'false' or $bidi/@w:val = 'off')) or (not($bidi) and $style/@k:bidi = '1')">
       <xsl:attribute name="dir">rtl</xsl:attribute>
     </xsl:if>
   </xsl:template>
@@ -1580,16 +1597,18 @@
         <xsl:variable name="paragraph" select="."/>
         <xsl:variable name="lastChild" select="*[last()]/@k:sp"/>
         <xsl:for-each select="*[not(self::k:marks or self::w:pPr)]">
-          <xsl:variable name="link"><xsl:call-template name="field-link"/></xsl:variable>
+          <xsl:variable name="linkText"><xsl:call-template name="field-link"/></xsl:variable>
+          <xsl:variable name="link" select="string($linkText)"/>
           <xsl:choose>
             <xsl:when test="$link = ''"><xsl:apply-templates select="."/></xsl:when>
             <xsl:otherwise>
-              <xsl:variable name="before"><xsl:for-each select="(preceding-sibling::*[1])[not(self::k:marks or self::w:pPr)]"><xsl:call-template name="field-link"/></xsl:for-each></xsl:variable>
+              <xsl:variable name="beforeText"><xsl:for-each select="(preceding-sibling::*[1])[not(self::k:marks or self::w:pPr)]"><xsl:call-template name="field-link"/></xsl:for-each></xsl:variable>
+              <xsl:variable name="before" select="string($beforeText)"/>
               <xsl:if test="$before != $link">
-                <xsl:variable name="end" select="key('node', substring-after(key('entry', concat('e ', substring-before($link, '|'))), '|'))"/>
+                <xsl:variable name="end" select="key('node', substring-after(key('entry', concat('e ', $link)), '|'))"/>
                 <xsl:variable name="endChild" select="$end[generate-id(ancestor::w:p[1]) = generate-id($paragraph)]/ancestor-or-self::*[@k:sp][1]"/>
                 <xsl:variable name="last" select="$endChild/@k:sp | $lastChild[not($endChild)]"/>
-                <a href="{substring-after($link, '|')}">
+                <a href="{key('node', substring-after(key('entry', concat('F ', $link)), '|'))/@k:href}">
                   <xsl:call-template name="siblings">
                     <xsl:with-param name="first" select="."/>
                     <xsl:with-param name="count" select="$last - @k:sp + 1"/>
@@ -1632,18 +1651,18 @@
     </xsl:if>
   </xsl:template>
 
-  <!-- "FIELD|TARGET" of the outermost field link whose result holds a paragraph child: the
-       child's first run, or the first run of the next children (marks take the link of the
-       text they stand before); '' when there is none. -->
+  <!-- "D I", the I-th field opening at depth D, of the outermost field link whose result holds
+       a paragraph child: the child's first run, or the first run of the next children (marks
+       take the link of the text they stand before); '' when there is none. -->
   <xsl:template name="field-link">
     <xsl:if test="not(self::w:pPr or self::k:marks)">
       <xsl:variable name="own" select="descendant-or-self::w:r[1]"/>
       <xsl:variable name="next" select="(following-sibling::*[1])[not($own)]/descendant-or-self::w:r[1]"/>
       <xsl:variable name="run" select="$own | $next | (following-sibling::*[2])[not($own or $next)]/descendant-or-self::w:r[1]"/>
       <xsl:for-each select="$run">
-        <xsl:variable name="depthAndRank" select="substring-after(key('entry', concat('d ', @k:id)), '|')"/>
-        <xsl:variable name="rank" select="number(substring-after($depthAndRank, ' '))"/>
-        <xsl:variable name="depth" select="number(substring-before($depthAndRank, ' '))"/>
+        <xsl:variable name="depthAndRank" select="key('entry', concat('d ', @k:id))"/>
+        <xsl:variable name="rank" select="number(substring-after(substring-after($depthAndRank, '|'), ' '))"/>
+        <xsl:variable name="depth" select="number(substring-before(substring-after($depthAndRank, '|'), ' '))"/>
         <xsl:call-template name="run-link"><xsl:with-param name="rank" select="$rank"/><xsl:with-param name="depth" select="$depth"/></xsl:call-template>
       </xsl:for-each>
     </xsl:if>
@@ -1658,7 +1677,7 @@
       <xsl:variable name="target" select="key('node', substring-after(key('entry', concat('F ', $field)), '|'))/@k:href"/>
       <xsl:variable name="separate" select="substring-after(key('entry', concat('s ', $field)), '|')"/>
       <xsl:choose>
-        <xsl:when test="$target != '' and $separate &lt; $rank"><xsl:value-of select="concat($field, '|', $target)"/></xsl:when>
+        <xsl:when test="$target != '' and $separate &lt; $rank"><xsl:value-of select="$field"/></xsl:when>
         <xsl:otherwise>
           <xsl:call-template name="run-link">
             <xsl:with-param name="rank" select="$rank"/>
@@ -1854,13 +1873,8 @@
   <xsl:template match="w:tc">
     <xsl:variable name="merge" select="w:tcPr/w:vMerge"/>
     <xsl:if test="not($merge) or $merge/@w:val = 'restart'">
-      <xsl:variable name="element">
-        <xsl:choose>
-          <xsl:when test="ancestor::w:tr[1]/w:trPr/w:tblHeader[not(@w:val) or @w:val = 'true' or @w:val = '1' or @w:val = 'on']">th</xsl:when>
-          <xsl:otherwise>td</xsl:otherwise>
-        </xsl:choose>
-      </xsl:variable>
-      <xsl:element name="{$element}">
+      <xsl:variable name="header" select="boolean(ancestor::w:tr[1]/w:trPr/w:tblHeader[not(@w:val) or @w:val = 'true' or @w:val = '1' or @w:val = 'on'])"/>
+      <xsl:element name="{substring('tdth', 1 + 2 * $header, 2)}">
         <xsl:variable name="span" select="number(w:tcPr/w:gridSpan/@w:val)"/>
         <xsl:if test="$span &gt; 1 and $span &lt;= 1000">
           <xsl:attribute name="colspan"><xsl:value-of select="$span"/></xsl:attribute>
@@ -1881,12 +1895,15 @@
               </xsl:otherwise>
             </xsl:choose>
           </xsl:variable>
-          <xsl:if test="$end - ../@k:p &gt; 1">
-            <xsl:attribute name="rowspan"><xsl:value-of select="$end - ../@k:p"/></xsl:attribute>
+          <xsl:variable name="rows" select="$end - ../@k:p"/>
+          <xsl:if test="$rows &gt; 1">
+            <xsl:attribute name="rowspan"><xsl:value-of select="$rows"/></xsl:attribute>
           </xsl:if>
         </xsl:if>
-        <xsl:variable name="fill"><xsl:call-template name="safe-colour"><xsl:with-param name="value" select="w:tcPr/w:shd/@w:fill"/></xsl:call-template></xsl:variable>
-        <xsl:if test="$fill != ''"><xsl:attribute name="bgcolor"><xsl:value-of select="$fill"/></xsl:attribute></xsl:if>
+        <xsl:if test="w:tcPr/w:shd/@w:fill">
+          <xsl:variable name="fill"><xsl:call-template name="safe-colour"><xsl:with-param name="value" select="w:tcPr/w:shd/@w:fill"/></xsl:call-template></xsl:variable>
+          <xsl:if test="$fill != ''"><xsl:attribute name="bgcolor"><xsl:value-of select="$fill"/></xsl:attribute></xsl:if>
+        </xsl:if>
         <xsl:call-template name="blocks"/>
       </xsl:element>
     </xsl:if>
