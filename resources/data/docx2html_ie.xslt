@@ -998,10 +998,14 @@
           <xsl:sort select="substring(key('style', @k:ps)/@k:cls, 2)" data-type="number"/>
           <k:s><xsl:value-of select="@k:ps"/></k:s>
         </xsl:for-each>
-        <xsl:if test="k:part/descendant::w:r[@k:href]">
-          <xsl:call-template name="field-ranks"><xsl:with-param name="runs" select="k:part/descendant::w:r"/></xsl:call-template>
-          <!-- What the fourth pass needs of the runs, without k:id, which the node key would index. -->
-          <k:runs><xsl:for-each select="k:part/descendant::w:r"><k:u i="{@k:id}" f="{@k:f}"/></xsl:for-each></k:runs>
+        <xsl:if test="@fields">
+          <xsl:variable name="runs" select="k:part/descendant::w:r"/>
+          <xsl:if test="$runs[@k:href]">
+            <xsl:call-template name="field-ranks"><xsl:with-param name="runs" select="$runs"/></xsl:call-template>
+            <!-- What the fourth pass needs of the runs, in order, without k:id, which the node
+                 key would index. -->
+            <k:runs><xsl:for-each select="$runs"><k:u i="{@k:id}" f="{@k:f}"/></xsl:for-each></k:runs>
+          </xsl:if>
         </xsl:if>
       </k:index>
       <xsl:if test="not(@fields)"><xsl:copy-of select="*"/></xsl:if>
@@ -1092,13 +1096,13 @@
     </xsl:for-each>
   </xsl:template>
 
-  <!-- Fields, over all runs in document order: "R RUN" is three entries, the run's rank, then
-       its rank among the begin marks or among the other runs, then the same for end marks.
-       From them come the counts of begins and ends before a run, and its depth in fields. -->
+  <!-- Fields, over all runs in document order: "R RUN" is two entries, the run's rank among
+       the begin marks or among the other runs, then the same for end marks; its rank among all
+       runs is its place in k:runs. From them come the counts of begins and ends before a run,
+       and its depth in fields. -->
   <xsl:template name="field-ranks">
     <xsl:param name="runs"/>
     <k:e>fields|1</k:e>
-    <k:b><xsl:for-each select="$runs"><k:e><xsl:value-of select="concat('R ', @k:id, '|', position())"/></k:e></xsl:for-each></k:b>
     <k:b><xsl:for-each select="$runs[@k:f = 'b']"><k:e><xsl:value-of select="concat('R ', @k:id, '|', position())"/></k:e></xsl:for-each></k:b>
     <k:b><xsl:for-each select="$runs[not(@k:f = 'b')]"><k:e><xsl:value-of select="concat('R ', @k:id, '|', position())"/></k:e></xsl:for-each></k:b>
     <k:b><xsl:for-each select="$runs[@k:f = 'e']"><k:e><xsl:value-of select="concat('R ', @k:id, '|', position())"/></k:e></xsl:for-each></k:b>
@@ -1120,9 +1124,9 @@
       <k:runs>
         <xsl:for-each select="k:index/k:runs/k:u">
           <xsl:variable name="ranks" select="key('entry', concat('R ', @i))"/>
-          <xsl:variable name="rank" select="number(substring-after($ranks[1], '|'))"/>
-          <xsl:variable name="begins" select="substring-after($ranks[2], '|')"/>
-          <xsl:variable name="ends" select="substring-after($ranks[3], '|')"/>
+          <xsl:variable name="rank" select="position()"/>
+          <xsl:variable name="begins" select="substring-after($ranks[1], '|')"/>
+          <xsl:variable name="ends" select="substring-after($ranks[2], '|')"/>
           <w:r k:id="{@i}" k:f="{@f}" k:r="{$rank}">
             <xsl:attribute name="k:d">
               <xsl:choose>
