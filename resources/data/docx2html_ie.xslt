@@ -1144,7 +1144,8 @@
   <!-- ===== Pass 5: fields by depth, and the content joined to the index ===== -->
 
   <!-- "d RUN" holds the run's depth and rank, and after it one entry for each depth D the run
-       lies deeper than, which tells the field at depth D it belongs to. For each depth D:
+       lies deeper than, which tells the field at depth D it belongs to; a run outside every
+       field has none, which reads as depth 0. For each depth D:
        "F D I" is the I-th field that opens at depth D (its begin mark); "s D I" and "e D I"
        are that field's separate and end marks. -->
   <xsl:template match="k:depthed" mode="pass">
@@ -1152,7 +1153,7 @@
     <k:linked>
       <k:index>
         <xsl:copy-of select="k:index/*"/>
-        <k:b><xsl:for-each select="k:runs/w:r"><k:e><xsl:value-of select="concat('d ', @k:id, '|', @k:d, ' ', @k:r)"/></k:e></xsl:for-each></k:b>
+        <k:b><xsl:for-each select="k:runs/w:r[@k:d &gt; 0]"><k:e><xsl:value-of select="concat('d ', @k:id, '|', @k:d, ' ', @k:r)"/></k:e></xsl:for-each></k:b>
         <xsl:call-template name="field-depths"><xsl:with-param name="runs" select="k:runs/w:r"/></xsl:call-template>
       </k:index>
       <xsl:copy-of select="$content/*"/>
