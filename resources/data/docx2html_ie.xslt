@@ -1665,9 +1665,9 @@
       <xsl:variable name="next" select="(following-sibling::*[1])[not($own)]/descendant-or-self::w:r[1]"/>
       <xsl:variable name="run" select="$own | $next | (following-sibling::*[2])[not($own or $next)]/descendant-or-self::w:r[1]"/>
       <xsl:for-each select="$run">
-        <xsl:variable name="depthAndRank" select="key('entry', concat('d ', @k:id))"/>
-        <xsl:variable name="rank" select="number(substring-after(substring-after($depthAndRank, '|'), ' '))"/>
-        <xsl:variable name="depth" select="number(substring-before(substring-after($depthAndRank, '|'), ' '))"/>
+        <xsl:variable name="depthAndRank" select="substring-after(key('entry', concat('d ', @k:id)), '|')"/>
+        <xsl:variable name="rank" select="number(substring-after($depthAndRank, ' '))"/>
+        <xsl:variable name="depth" select="number(substring-before($depthAndRank, ' '))"/>
         <xsl:call-template name="run-link"><xsl:with-param name="rank" select="$rank"/><xsl:with-param name="depth" select="$depth"/></xsl:call-template>
       </xsl:for-each>
     </xsl:if>
