@@ -1730,9 +1730,17 @@
        paragraph's style, then the run's character style, then the run's own properties.
        On/off properties in the styles toggle what comes before them; the run's own set
        their value. What differs from the paragraph's class is written: CSS where it turns a
-       property off or sets a value, b, i, u and s where it turns one on, sup and sub. -->
+       property off or sets a value, b, i, u and s where it turns one on, sup and sub. A run
+       that holds only field marks and instructions shows nothing and is not formatted. -->
   <xsl:template match="w:r">
     <xsl:param name="inLink" select="false()"/>
+    <xsl:if test="*[not(self::w:rPr or self::w:fldChar or self::w:instrText or self::w:delText or self::w:lastRenderedPageBreak)]">
+      <xsl:call-template name="run"><xsl:with-param name="inLink" select="$inLink"/></xsl:call-template>
+    </xsl:if>
+  </xsl:template>
+
+  <xsl:template name="run">
+    <xsl:param name="inLink"/>
     <xsl:variable name="rPr" select="w:rPr"/>
     <xsl:variable name="d" select="/*/k:part[@scope = 'styles']/w:styles/k:defaults"/>
     <xsl:variable name="p" select="key('style', ancestor::w:p[1]/@k:ps)"/>
