@@ -1731,7 +1731,8 @@
        On/off properties in the styles toggle what comes before them; the run's own set
        their value. What differs from the paragraph's class is written: CSS where it turns a
        property off or sets a value, b, i, u and s where it turns one on, sup and sub. A run
-       that holds only field marks and instructions shows nothing and is not formatted. -->
+       that holds nothing but field marks, field instructions, deleted text and the hint of a
+       page break shows nothing and is not formatted. -->
   <xsl:template match="w:r">
     <xsl:param name="inLink" select="false()"/>
     <xsl:if test="*[not(self::w:rPr or self::w:fldChar or self::w:instrText or self::w:delText or self::w:lastRenderedPageBreak)]">
