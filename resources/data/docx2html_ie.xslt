@@ -26,10 +26,8 @@
   package paths, colours as #rrggbb, font names by their alphabet.
 
   The templates that run for every paragraph and cell keep their values as strings, not as
-  variables built as trees: libxml2 takes a buffer of 4 KB each time such a variable is read
-  as text (and for each substring-before, substring-after and translate), and with glibc's
-  malloc each such request consolidates and sorts the freed memory, which costs more the
-  larger the heap.
+  variables built as trees: such a variable is a document of its own, which the processor
+  builds, reads back as text and frees each time.
 -->
 <xsl:stylesheet version="1.0"
     xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
@@ -522,19 +520,13 @@
       <xsl:if test="$merges"><xsl:attribute name="k:p"><xsl:value-of select="$row"/></xsl:attribute></xsl:if>
       <xsl:apply-templates select="w:trPr | w:tblPrEx" mode="mark"/>
       <xsl:for-each select="w:tc">
-        <xsl:choose>
-          <xsl:when test="$spans and position() &lt;= 1024">
-            <xsl:apply-templates select="." mode="mark-cell">
-              <xsl:with-param name="row" select="$row"/>
-              <xsl:with-param name="column" select="$before + position() + sum(preceding-sibling::w:tc/w:tcPr/w:gridSpan/@w:val[. &gt; 1])
-                                                    - count(preceding-sibling::w:tc/w:tcPr/w:gridSpan/@w:val[. &gt; 1])"/>
-              <xsl:with-param name="merges" select="$merges"/>
-            </xsl:apply-templates>
-          </xsl:when>
-          <xsl:otherwise>
-            <xsl:apply-templates select="." mode="mark-cell"><xsl:with-param name="row" select="$row"/><xsl:with-param name="column" select="$before + position()"/><xsl:with-param name="merges" select="$merges"/></xsl:apply-templates>
-          </xsl:otherwise>
-        </xsl:choose>
+        <xsl:variable name="counted" select="$spans and position() &lt;= 1024"/>
+        <xsl:variable name="spannedBefore" select="self::w:tc[$counted]/preceding-sibling::w:tc/w:tcPr/w:gridSpan/@w:val[. &gt; 1]"/>
+        <xsl:apply-templates select="." mode="mark-cell">
+          <xsl:with-param name="row" select="$row"/>
+          <xsl:with-param name="column" select="$before + position() + sum($spannedBefore) - count($spannedBefore)"/>
+          <xsl:with-param name="merges" select="$merges"/>
+        </xsl:apply-templates>
       </xsl:for-each>
       <xsl:apply-templates select="*[not(self::w:tc or self::w:trPr or self::w:tblPrEx)]" mode="mark"/>
     </xsl:copy>
@@ -1346,7 +1338,8 @@
 
   <xsl:template match="w:p">
     <xsl:variable name="heading" select="string(@k:h)"/>
-    <xsl:element name="{concat(substring('h1', 1, 2 * ($heading = 'title')), substring(concat('h', $heading), 1, 2 * ($heading != '' and $heading != 'title')), substring('p', 1, number($heading = '')))}">
+    <!-- p, or h1 to h6 for a heading level of one digit; a title is an h1. -->
+    <xsl:element name="{concat(substring('ph', 1 + ($heading != ''), 1), translate(substring($heading, 1, 1), 't', '1'))}">
       <xsl:call-template name="paragraph-attributes"><xsl:with-param name="title" select="$heading = 'title'"/></xsl:call-template>
       <xsl:call-template name="paragraph-content"/>
       <xsl:call-template name="empty-mark"/>
