@@ -54,7 +54,7 @@ test-asan: setup-test
 	$(call check,asan)
 
 # ThreadSanitizer: only the suites that run threads (labelled "threads").
-THREADED_SUITES = test_resource_store test_threads
+THREADED_SUITES = test_threads
 test-tsan: setup-test
 	$(call configure,tsan,-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKYIO_SANITIZE=thread -DKYIO_BUILD_BENCHMARKS=OFF)
 	$(call build,tsan,--target $(THREADED_SUITES))

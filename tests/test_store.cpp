@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
 #include <tuple>
 
 namespace {
@@ -100,26 +98,6 @@ TEST(GetFileId, CoreNamesHaveFixedIds) {
         EXPECT_EQ(cpp_res::getFileId(name.c_str(), false), plain) << name.size();
         EXPECT_EQ(cpp_res::getFileId(name.c_str(), true), normalised) << name.size();
     }
-}
-
-
-TEST(FirstUse, ThreadsRacingTheFirstCallAllResolve) {
-    constexpr int kThreads = 8;
-    std::atomic<int> ready{0}, correct{0};
-    std::vector<std::thread> threads;
-    for (int t = 0; t < kThreads; ++t) {
-        threads.emplace_back([&] {
-            ready.fetch_add(1);
-            while (ready.load() < kThreads) std::this_thread::yield();
-            std::wstring name;
-            if (cpp_res::getFileId(L"FONTS/N019003L.AFM", true) == 3u && !decoded(1, &name).empty() &&
-                name == L":wvhtml.xml") {
-                correct.fetch_add(1);
-            }
-        });
-    }
-    for (auto& thread : threads) thread.join();
-    EXPECT_EQ(correct.load(), kThreads);
 }
 
 }  // namespace

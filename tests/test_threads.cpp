@@ -105,10 +105,12 @@ INSTANTIATE_TEST_SUITE_P(BothModes, Mutex, testing::Values(kybase::QMutex::NonRe
 TEST(Threads, OpenReadWriteAndRegisterAtOnce) {
     const auto& rows = kyio_test::manifestRows();
     kyio_test::TempDir dir;
-    std::atomic<int> failures{0};
+    std::atomic<int> failures{0}, ready{0};
     std::vector<std::thread> threads;
     for (int t = 0; t < 4; ++t) {
         threads.emplace_back([&, t] {
+            // All four start at once, so that their first calls race the library's first use.
+            for (ready.fetch_add(1); ready.load() < 4;) std::this_thread::yield();
             std::vector<char> buffer(400000);
             for (int round = 0; round < 12; ++round) {
                 const auto& row = rows[static_cast<size_t>(t * 7 + round) % rows.size()];
