@@ -995,8 +995,10 @@
           <xsl:if test="$runs[@k:href]">
             <xsl:call-template name="field-ranks"><xsl:with-param name="runs" select="$runs"/></xsl:call-template>
             <!-- What the fourth pass needs of the runs, in order, without k:id, which the node
-                 key would index. -->
-            <k:runs><xsl:for-each select="$runs"><k:u i="{@k:id}" f="{@k:f}"/></xsl:for-each></k:runs>
+                 key would index; h marks the begin of a field that links somewhere. -->
+            <k:runs>
+              <xsl:for-each select="$runs"><k:u i="{@k:id}" f="{@k:f}"><xsl:if test="@k:href"><xsl:attribute name="h">1</xsl:attribute></xsl:if></k:u></xsl:for-each>
+            </k:runs>
           </xsl:if>
         </xsl:if>
       </k:index>
@@ -1120,6 +1122,7 @@
           <xsl:variable name="begins" select="substring-after($ranks[1], '|')"/>
           <xsl:variable name="ends" select="substring-after($ranks[2], '|')"/>
           <w:r k:id="{@i}" k:f="{@f}" k:r="{$rank}">
+            <xsl:copy-of select="@h"/>
             <xsl:attribute name="k:d">
               <xsl:choose>
                 <xsl:when test="@f = 'b'"><xsl:value-of select="$begins - 1 - $rank + $ends"/></xsl:when>
@@ -1138,8 +1141,8 @@
   <!-- "d RUN" holds the run's depth and rank, and after it one entry for each depth D the run
        lies deeper than, which tells the field at depth D it belongs to; a run outside every
        field has none, which reads as depth 0. For each depth D:
-       "F D I" is the I-th field that opens at depth D (its begin mark); "s D I" and "e D I"
-       are that field's separate and end marks. -->
+       "F D I", where the I-th field that opens at depth D links somewhere, is its begin mark;
+       "s D I" and "e D I" are that field's separate and end marks. -->
   <xsl:template match="k:depthed" mode="pass">
     <xsl:param name="content"/>
     <k:linked>
@@ -1161,7 +1164,7 @@
     <xsl:param name="depth" select="0"/>
     <xsl:variable name="opening" select="$runs[@k:f = 'b' and @k:d = $depth]"/>
     <xsl:if test="$opening and $depth &lt; 8">
-      <k:b><xsl:for-each select="$opening"><k:e><xsl:value-of select="concat('F ', $depth, ' ', position(), '|', @k:id)"/></k:e></xsl:for-each></k:b>
+      <k:b><xsl:for-each select="$opening"><xsl:if test="@h"><k:e><xsl:value-of select="concat('F ', $depth, ' ', position(), '|', @k:id)"/></k:e></xsl:if></xsl:for-each></k:b>
       <!-- The run's rank among the runs that are not such begins, as the next "d RUN" entry;
            the rank of the run less it counts the begins before the run, the field at depth D
            around it. -->
@@ -1585,7 +1588,11 @@
 
   <!-- A paragraph's content. Where the document has field links, the children that lie in
        one field link's result are written inside one a, from the first of them to the one
-       that holds the field's end mark, or to the paragraph's end when the field goes on. -->
+       that holds the field's end mark, or to the paragraph's end when the field goes on.
+       A child opens the a unless the run that gives the child before it its link lies in the
+       same field's result: deeper than the field, with no field opening at that depth between
+       the two runs, and after the separate mark. Such a run sits in the same outer fields as
+       the child's, so no outer field makes it a link of its own. -->
   <xsl:template name="inline">
     <xsl:choose>
       <xsl:when test="not(key('entry', 'fields') and self::w:p[descendant::w:r[@k:f] or number(concat('0', substring-before(substring-after(key('entry', concat('d ', descendant::w:r[1]/@k:id)), '|'), ' '))) &gt; 0])">
@@ -1596,13 +1603,21 @@
         <xsl:variable name="lastChild" select="*[last()]/@k:sp"/>
         <xsl:for-each select="*[not(self::k:marks or self::w:pPr)]">
           <xsl:variable name="linkText"><xsl:call-template name="field-link"/></xsl:variable>
-          <xsl:variable name="link" select="string($linkText)"/>
+          <xsl:variable name="link" select="substring-before($linkText, '|')"/>
           <xsl:choose>
             <xsl:when test="$link = ''"><xsl:apply-templates select="."/></xsl:when>
             <xsl:otherwise>
-              <xsl:variable name="beforeText"><xsl:for-each select="(preceding-sibling::*[1])[not(self::k:marks or self::w:pPr)]"><xsl:call-template name="field-link"/></xsl:for-each></xsl:variable>
-              <xsl:variable name="before" select="string($beforeText)"/>
-              <xsl:if test="$before != $link">
+              <xsl:variable name="previous" select="(preceding-sibling::*[1])[not(self::k:marks or self::w:pPr)]"/>
+              <xsl:variable name="previousOwn" select="$previous/descendant-or-self::w:r[1]"/>
+              <xsl:variable name="own" select="descendant-or-self::w:r[1]"/>
+              <xsl:variable name="previousRun" select="$previousOwn | $own[$previous and not($previousOwn)]
+                                                       | (following-sibling::*[1])[$previous and not($previousOwn or $own)]/descendant-or-self::w:r[1]"/>
+              <xsl:variable name="entries" select="key('entry', concat('d ', $previousRun/@k:id))"/>
+              <xsl:variable name="depthAndRank" select="substring-after($entries[1], '|')"/>
+              <xsl:variable name="rank" select="substring-after($depthAndRank, ' ')"/>
+              <xsl:variable name="depth" select="substring-before($link, ' ')"/>
+              <xsl:if test="not(substring-before($depthAndRank, ' ') &gt; $depth and $rank &gt; substring-after($linkText, '|')
+                                and $rank - substring-after($entries[$depth + 2], '|') = substring-after($link, ' '))">
                 <xsl:variable name="end" select="key('node', substring-after(key('entry', concat('e ', $link)), '|'))"/>
                 <xsl:variable name="endChild" select="$end[generate-id(ancestor::w:p[1]) = generate-id($paragraph)]/ancestor-or-self::*[@k:sp][1]"/>
                 <xsl:variable name="last" select="$endChild/@k:sp | $lastChild[not($endChild)]"/>
@@ -1649,35 +1664,41 @@
     </xsl:if>
   </xsl:template>
 
-  <!-- "D I", the I-th field opening at depth D, of the outermost field link whose result holds
-       a paragraph child: the child's first run, or the first run of the next children (marks
-       take the link of the text they stand before); '' when there is none. -->
+  <!-- "D I|S": the I-th field opening at depth D, of the outermost field link whose result
+       holds a paragraph child, and the rank S of its separate mark. The child's first run
+       decides, or the first run of the next children (marks take the link of the text they
+       stand before); '' when there is none. -->
   <xsl:template name="field-link">
     <xsl:if test="not(self::w:pPr or self::k:marks)">
       <xsl:variable name="own" select="descendant-or-self::w:r[1]"/>
       <xsl:variable name="next" select="(following-sibling::*[1])[not($own)]/descendant-or-self::w:r[1]"/>
       <xsl:variable name="run" select="$own | $next | (following-sibling::*[2])[not($own or $next)]/descendant-or-self::w:r[1]"/>
       <xsl:for-each select="$run">
-        <xsl:variable name="depthAndRank" select="substring-after(key('entry', concat('d ', @k:id)), '|')"/>
-        <xsl:variable name="rank" select="number(substring-after($depthAndRank, ' '))"/>
-        <xsl:variable name="depth" select="number(substring-before($depthAndRank, ' '))"/>
-        <xsl:call-template name="run-link"><xsl:with-param name="rank" select="$rank"/><xsl:with-param name="depth" select="$depth"/></xsl:call-template>
+        <xsl:variable name="entries" select="key('entry', concat('d ', @k:id))"/>
+        <xsl:variable name="depthAndRank" select="substring-after($entries[1], '|')"/>
+        <xsl:call-template name="run-link">
+          <xsl:with-param name="entries" select="$entries"/>
+          <xsl:with-param name="rank" select="number(substring-after($depthAndRank, ' '))"/>
+          <xsl:with-param name="depth" select="number(substring-before($depthAndRank, ' '))"/>
+        </xsl:call-template>
       </xsl:for-each>
     </xsl:if>
   </xsl:template>
 
   <xsl:template name="run-link">
+    <xsl:param name="entries"/>
     <xsl:param name="rank"/>
     <xsl:param name="depth"/>
     <xsl:param name="level" select="0"/>
     <xsl:if test="$level &lt; $depth and $level &lt; 8">
-      <xsl:variable name="field" select="concat($level, ' ', $rank - substring-after(key('entry', concat('d ', @k:id))[$level + 2], '|'))"/>
-      <xsl:variable name="target" select="key('node', substring-after(key('entry', concat('F ', $field)), '|'))/@k:href"/>
-      <xsl:variable name="separate" select="substring-after(key('entry', concat('s ', $field)), '|')"/>
+      <xsl:variable name="field" select="concat($level, ' ', $rank - substring-after($entries[$level + 2], '|'))"/>
+      <!-- The rank of the field's separate mark, where the field links somewhere. -->
+      <xsl:variable name="separate" select="substring-after(key('entry', concat('s ', $field))[key('entry', concat('F ', $field))], '|')"/>
       <xsl:choose>
-        <xsl:when test="$target != '' and $separate &lt; $rank"><xsl:value-of select="$field"/></xsl:when>
+        <xsl:when test="$separate &lt; $rank"><xsl:value-of select="concat($field, '|', $separate)"/></xsl:when>
         <xsl:otherwise>
           <xsl:call-template name="run-link">
+            <xsl:with-param name="entries" select="$entries"/>
             <xsl:with-param name="rank" select="$rank"/>
             <xsl:with-param name="depth" select="$depth"/>
             <xsl:with-param name="level" select="$level + 1"/>
