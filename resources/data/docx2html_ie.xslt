@@ -1589,10 +1589,11 @@
   <!-- A paragraph's content. Where the document has field links, the children that lie in
        one field link's result are written inside one a, from the first of them to the one
        that holds the field's end mark, or to the paragraph's end when the field goes on.
-       A child opens the a unless the run that gives the child before it its link lies in the
-       same field's result: deeper than the field, with no field opening at that depth between
-       the two runs, and after the separate mark. Such a run sits in the same outer fields as
-       the child's, so no outer field makes it a link of its own. -->
+       A child opens the a unless the run that gives the child before it its link comes after
+       the field's separate mark. That run is then in the field's result: it lies between the
+       separate mark and the child's run, which the field holds, and a field that closed or
+       opened at its depth between them would have left the child's run outside it. It sits in
+       the same outer fields, so none of them makes it a link of its own. -->
   <xsl:template name="inline">
     <xsl:choose>
       <xsl:when test="not(key('entry', 'fields') and self::w:p[descendant::w:r[@k:f] or number(concat('0', substring-before(substring-after(key('entry', concat('d ', descendant::w:r[1]/@k:id)), '|'), ' '))) &gt; 0])">
@@ -1612,12 +1613,9 @@
               <xsl:variable name="own" select="descendant-or-self::w:r[1]"/>
               <xsl:variable name="previousRun" select="$previousOwn | $own[$previous and not($previousOwn)]
                                                        | (following-sibling::*[1])[$previous and not($previousOwn or $own)]/descendant-or-self::w:r[1]"/>
-              <xsl:variable name="entries" select="key('entry', concat('d ', $previousRun/@k:id))"/>
-              <xsl:variable name="depthAndRank" select="substring-after($entries[1], '|')"/>
-              <xsl:variable name="rank" select="substring-after($depthAndRank, ' ')"/>
-              <xsl:variable name="depth" select="substring-before($link, ' ')"/>
-              <xsl:if test="not(substring-before($depthAndRank, ' ') &gt; $depth and $rank &gt; substring-after($linkText, '|')
-                                and $rank - substring-after($entries[$depth + 2], '|') = substring-after($link, ' '))">
+              <!-- A run outside every field has no entry: no rank, and the child opens the a. -->
+              <xsl:variable name="previousRank" select="substring-after(substring-after(key('entry', concat('d ', $previousRun/@k:id)), '|'), ' ')"/>
+              <xsl:if test="not($previousRank &gt; substring-after($linkText, '|'))">
                 <xsl:variable name="end" select="key('node', substring-after(key('entry', concat('e ', $link)), '|'))"/>
                 <xsl:variable name="endChild" select="$end[generate-id(ancestor::w:p[1]) = generate-id($paragraph)]/ancestor-or-self::*[@k:sp][1]"/>
                 <xsl:variable name="last" select="$endChild/@k:sp | $lastChild[not($endChild)]"/>
