@@ -1603,16 +1603,20 @@
         <xsl:variable name="paragraph" select="."/>
         <xsl:variable name="lastChild" select="*[last()]/@k:sp"/>
         <xsl:for-each select="*[not(self::k:marks or self::w:pPr)]">
-          <xsl:variable name="linkText"><xsl:call-template name="field-link"/></xsl:variable>
+          <!-- The run that decides the child's link: its own first run, else the first run of
+               one of the next two children (marks take the link of the text they stand before). -->
+          <xsl:variable name="own" select="descendant-or-self::w:r[1]"/>
+          <xsl:variable name="next" select="(following-sibling::*[1])[not($own)]/descendant-or-self::w:r[1]"/>
+          <xsl:variable name="linkText">
+            <xsl:for-each select="$own | $next | (following-sibling::*[2])[not($own or $next)]/descendant-or-self::w:r[1]"><xsl:call-template name="run-link"/></xsl:for-each>
+          </xsl:variable>
           <xsl:variable name="link" select="substring-before($linkText, '|')"/>
           <xsl:choose>
             <xsl:when test="$link = ''"><xsl:apply-templates select="."/></xsl:when>
             <xsl:otherwise>
+              <!-- The run that decides the child before's link, chosen the same way. -->
               <xsl:variable name="previous" select="(preceding-sibling::*[1])[not(self::k:marks or self::w:pPr)]"/>
-              <xsl:variable name="previousOwn" select="$previous/descendant-or-self::w:r[1]"/>
-              <xsl:variable name="own" select="descendant-or-self::w:r[1]"/>
-              <xsl:variable name="previousRun" select="$previousOwn | $own[$previous and not($previousOwn)]
-                                                       | (following-sibling::*[1])[$previous and not($previousOwn or $own)]/descendant-or-self::w:r[1]"/>
+              <xsl:variable name="previousRun" select="$previous/descendant-or-self::w:r[1] | ($own | $next)[$previous and not($previous/descendant-or-self::w:r)]"/>
               <!-- A run outside every field has no entry: no rank, and the child opens the a. -->
               <xsl:variable name="previousRank" select="substring-after(substring-after(key('entry', concat('d ', $previousRun/@k:id)), '|'), ' ')"/>
               <xsl:if test="not($previousRank &gt; substring-after($linkText, '|'))">
@@ -1662,31 +1666,13 @@
     </xsl:if>
   </xsl:template>
 
-  <!-- "D I|S": the I-th field opening at depth D, of the outermost field link whose result
-       holds a paragraph child, and the rank S of its separate mark. The child's first run
-       decides, or the first run of the next children (marks take the link of the text they
-       stand before); '' when there is none. -->
-  <xsl:template name="field-link">
-    <xsl:if test="not(self::w:pPr or self::k:marks)">
-      <xsl:variable name="own" select="descendant-or-self::w:r[1]"/>
-      <xsl:variable name="next" select="(following-sibling::*[1])[not($own)]/descendant-or-self::w:r[1]"/>
-      <xsl:variable name="run" select="$own | $next | (following-sibling::*[2])[not($own or $next)]/descendant-or-self::w:r[1]"/>
-      <xsl:for-each select="$run">
-        <xsl:variable name="entries" select="key('entry', concat('d ', @k:id))"/>
-        <xsl:variable name="depthAndRank" select="substring-after($entries[1], '|')"/>
-        <xsl:call-template name="run-link">
-          <xsl:with-param name="entries" select="$entries"/>
-          <xsl:with-param name="rank" select="number(substring-after($depthAndRank, ' '))"/>
-          <xsl:with-param name="depth" select="number(substring-before($depthAndRank, ' '))"/>
-        </xsl:call-template>
-      </xsl:for-each>
-    </xsl:if>
-  </xsl:template>
-
+  <!-- "D I|S" for a run: the I-th field opening at depth D, of the outermost field link whose
+       result holds the run, and the rank S of its separate mark; '' when there is none. The
+       run's depth entries are read once, on the first call. -->
   <xsl:template name="run-link">
-    <xsl:param name="entries"/>
-    <xsl:param name="rank"/>
-    <xsl:param name="depth"/>
+    <xsl:param name="entries" select="key('entry', concat('d ', @k:id))"/>
+    <xsl:param name="rank" select="number(substring-after(substring-after($entries[1], '|'), ' '))"/>
+    <xsl:param name="depth" select="number(substring-before(substring-after($entries[1], '|'), ' '))"/>
     <xsl:param name="level" select="0"/>
     <xsl:if test="$level &lt; $depth and $level &lt; 8">
       <xsl:variable name="field" select="concat($level, ' ', $rank - substring-after($entries[$level + 2], '|'))"/>
