@@ -995,9 +995,10 @@
           <xsl:if test="$runs[@k:href]">
             <xsl:call-template name="field-ranks"><xsl:with-param name="runs" select="$runs"/></xsl:call-template>
             <!-- What the fourth pass needs of the runs, in order, without k:id, which the node
-                 key would index; h marks the begin of a field that links somewhere. -->
+                 key would index; k:f on field marks only, h on the begin of a field that links
+                 somewhere. -->
             <k:runs>
-              <xsl:for-each select="$runs"><k:u i="{@k:id}" f="{@k:f}"><xsl:if test="@k:href"><xsl:attribute name="h">1</xsl:attribute></xsl:if></k:u></xsl:for-each>
+              <xsl:for-each select="$runs"><k:u i="{@k:id}"><xsl:copy-of select="@k:f"/><xsl:if test="@k:href"><xsl:attribute name="h">1</xsl:attribute></xsl:if></k:u></xsl:for-each>
             </k:runs>
           </xsl:if>
         </xsl:if>
@@ -1109,7 +1110,9 @@
        among begins less one and the ends before it (the depth it opens at); at an end mark,
        the begins up to it less the ends before it; elsewhere the difference of its ranks
        among the runs that are not begins and not ends. The ranks are used here and dropped:
-       the page needs only "d RUN" (depth and rank). -->
+       the page needs only "d RUN" (depth and rank). The fifth pass reads every run's depth
+       and mark at each depth, so they are its first attributes, and a run that is no mark
+       has no k:f: a libxml2 node finds an attribute by walking its list from the first. -->
   <xsl:template match="k:indexed" mode="pass">
     <k:depthed>
       <k:index>
@@ -1121,15 +1124,18 @@
           <xsl:variable name="rank" select="position()"/>
           <xsl:variable name="begins" select="substring-after($ranks[1], '|')"/>
           <xsl:variable name="ends" select="substring-after($ranks[2], '|')"/>
-          <w:r k:id="{@i}" k:f="{@f}" k:r="{$rank}">
-            <xsl:copy-of select="@h"/>
+          <w:r>
             <xsl:attribute name="k:d">
               <xsl:choose>
-                <xsl:when test="@f = 'b'"><xsl:value-of select="$begins - 1 - $rank + $ends"/></xsl:when>
-                <xsl:when test="@f = 'e'"><xsl:value-of select="$rank + 1 - $begins - $ends"/></xsl:when>
+                <xsl:when test="@k:f = 'b'"><xsl:value-of select="$begins - 1 - $rank + $ends"/></xsl:when>
+                <xsl:when test="@k:f = 'e'"><xsl:value-of select="$rank + 1 - $begins - $ends"/></xsl:when>
                 <xsl:otherwise><xsl:value-of select="$ends - $begins"/></xsl:otherwise>
               </xsl:choose>
             </xsl:attribute>
+            <xsl:copy-of select="@k:f"/>
+            <xsl:attribute name="k:r"><xsl:value-of select="$rank"/></xsl:attribute>
+            <xsl:attribute name="k:id"><xsl:value-of select="@i"/></xsl:attribute>
+            <xsl:copy-of select="@h"/>
           </w:r>
         </xsl:for-each>
       </k:runs>
