@@ -64,19 +64,29 @@
 
   <!-- ===== Keys (each applies to the tree its context node is in) ===== -->
 
-  <!-- Patterns without predicates: in a tree made by the stylesheet, libxslt counts a node's
-       siblings to test a predicate in a pattern, which is quadratic in long bodies. Nodes
-       whose use expression is empty are not indexed. -->
-  <xsl:key name="style" match="w:style" use="@w:styleId"/>
-  <xsl:key name="defaultStyle" match="w:style" use="@w:type[../@w:default = '1' or ../@w:default = 'true' or ../@w:default = 'on']"/>
-  <xsl:key name="num" match="w:num" use="@w:numId"/>
-  <xsl:key name="abstract" match="w:abstractNum" use="@w:abstractNumId"/>
-  <xsl:key name="relationship" match="rel:Relationship" use="concat(../@scope, ' ', @Id)"/>
-  <xsl:key name="node" match="*" use="@k:id"/>
-  <xsl:key name="itemsOfAbstract" match="w:p" use="@k:a"/>
-  <xsl:key name="itemsOfNum" match="w:p" use="@k:n"/>
-  <xsl:key name="openCells" match="w:tc" use="@k:oc"/>
-  <xsl:key name="entry" match="k:e" use="concat(@k, substring-before(., '|'))"/>
+  <!-- Predicates in patterns only on parts: in a tree made by the stylesheet, libxslt counts
+       a node's siblings to test a predicate in a pattern, which is quadratic in long bodies,
+       and a package has few parts. Nodes whose use expression is empty are not indexed.
+       Patterns go from the root: the first lookup in a tree indexes it for every key, and
+       libxslt walks a relative pattern over the whole tree but one from the root only along
+       its path, so a key over the content names the tree it serves (the marked tree's
+       counters, the page's tree). Such a key descends from one node, the root element or one
+       part: libxml2 drops the duplicates of a step's results from several nodes, such as all
+       parts at once, by comparing each with all. -->
+  <xsl:key name="style" match="/*/k:part/w:styles/w:style" use="@w:styleId"/>
+  <xsl:key name="defaultStyle" match="/*/k:part/w:styles/w:style" use="@w:type[../@w:default = '1' or ../@w:default = 'true' or ../@w:default = 'on']"/>
+  <xsl:key name="num" match="/*/k:part/w:numbering/w:num" use="@w:numId"/>
+  <xsl:key name="abstract" match="/*/k:part/w:numbering/w:abstractNum" use="@w:abstractNumId"/>
+  <xsl:key name="relationship" match="/*/k:rels/rel:Relationship" use="concat(../@scope, ' ', @Id)"/>
+  <xsl:key name="node" match="/k:linked/k:part[@scope = 'main']//*" use="@k:id"/>
+  <xsl:key name="node" match="/k:linked/k:part[@scope = 'footnotes']//*" use="@k:id"/>
+  <xsl:key name="node" match="/k:linked/k:part[@scope = 'endnotes']//*" use="@k:id"/>
+  <xsl:key name="itemsOfAbstract" match="/k:marked//w:p" use="@k:a"/>
+  <xsl:key name="itemsOfNum" match="/k:marked//w:p" use="@k:n"/>
+  <xsl:key name="openCells" match="/k:linked/k:part[@scope = 'main']//w:tc" use="@k:oc"/>
+  <xsl:key name="openCells" match="/k:linked/k:part[@scope = 'footnotes']//w:tc" use="@k:oc"/>
+  <xsl:key name="openCells" match="/k:linked/k:part[@scope = 'endnotes']//w:tc" use="@k:oc"/>
+  <xsl:key name="entry" match="/*/k:index/k:e | /*/k:index/k:b/k:e" use="concat(@k, substring-before(., '|'))"/>
 
   <xsl:variable name="upper" select="'ABCDEFGHIJKLMNOPQRSTUVWXYZ'"/>
   <xsl:variable name="lower" select="'abcdefghijklmnopqrstuvwxyz'"/>
@@ -230,16 +240,16 @@
         <xsl:if test="$themePath != ''">
           <xsl:call-template name="gather"><xsl:with-param name="name" select="'theme'"/><xsl:with-param name="part" select="document(string($themePath), /)/*[local-name() = 'theme']"/><xsl:with-param name="strict" select="$strict"/></xsl:call-template>
         </xsl:if>
-        <k:rels scope="main"><xsl:copy-of select="$relationships"/></k:rels>
+        <k:rels scope="main"><xsl:apply-templates select="$relationships" mode="relationship"/></k:rels>
         <!-- The notes' own relationships, where their notes refer to any. -->
         <k:rels scope="footnotes">
           <xsl:if test="$footnotesPath != '' and document(string($footnotesPath), /)/descendant::*[@r:id or @r:embed or @r:link]">
-            <xsl:copy-of select="document(string($footnotesRels), /)/rel:Relationships/rel:Relationship"/>
+            <xsl:apply-templates select="document(string($footnotesRels), /)/rel:Relationships/rel:Relationship" mode="relationship"/>
           </xsl:if>
         </k:rels>
         <k:rels scope="endnotes">
           <xsl:if test="$endnotesPath != '' and document(string($endnotesPath), /)/descendant::*[@r:id or @r:embed or @r:link]">
-            <xsl:copy-of select="document(string($endnotesRels), /)/rel:Relationships/rel:Relationship"/>
+            <xsl:apply-templates select="document(string($endnotesRels), /)/rel:Relationships/rel:Relationship" mode="relationship"/>
           </xsl:if>
         </k:rels>
       </k:package>
@@ -259,6 +269,10 @@
       </xsl:choose>
     </k:part>
   </xsl:template>
+
+  <!-- A relationship without content: nothing but parts' content is walked for runs and
+       paragraphs later, from the tree's root. -->
+  <xsl:template match="rel:Relationship" mode="relationship"><xsl:copy><xsl:copy-of select="@*"/></xsl:copy></xsl:template>
 
   <xsl:template match="*" mode="transitional">
     <xsl:variable name="namespace">
@@ -977,7 +991,9 @@
       <!-- The index first: a processor that keeps every tree of a transformation in one
            store (Xalan) would otherwise also find the copy below in the keys. -->
       <k:index>
-        <xsl:variable name="listContainers" select="k:part/descendant::*[w:p/@k:l]"/>
+        <!-- Content is walked from the root element, where only parts hold paragraphs and
+             runs: from every part at once, libxml2 would compare each result with all before. -->
+        <xsl:variable name="listContainers" select="descendant::*[w:p/@k:l]"/>
         <xsl:for-each select="$listContainers">
           <xsl:call-template name="list-groups"><xsl:with-param name="items" select="w:p[@k:l]"/></xsl:call-template>
         </xsl:for-each>
@@ -986,17 +1002,16 @@
         <xsl:call-template name="first-notes"/>
         <!-- The paragraph styles in use, sorted by class (a number, which every processor orders
              alike) so that each shows once where it changes. -->
-        <xsl:for-each select="k:part/descendant::w:p[@k:ps][not(@k:ps = (preceding-sibling::*[1])/@k:ps)]">
+        <xsl:for-each select="descendant::w:p[@k:ps][not(@k:ps = (preceding-sibling::*[1])/@k:ps)]">
           <xsl:sort select="substring(key('style', @k:ps)/@k:cls, 2)" data-type="number"/>
           <k:s><xsl:value-of select="@k:ps"/></k:s>
         </xsl:for-each>
         <xsl:if test="@fields">
-          <xsl:variable name="runs" select="k:part/descendant::w:r"/>
+          <xsl:variable name="runs" select="descendant::w:r"/>
           <xsl:if test="$runs[@k:href]">
             <xsl:call-template name="field-ranks"><xsl:with-param name="runs" select="$runs"/></xsl:call-template>
-            <!-- What the fourth pass needs of the runs, in order, without k:id, which the node
-                 key would index; k:f on field marks only, h on the begin of a field that links
-                 somewhere. -->
+            <!-- What the fourth pass needs of the runs, in order: i the run's id, k:f on field
+                 marks only, h on the begin of a field that links somewhere. -->
             <k:runs>
               <xsl:for-each select="$runs"><k:u i="{@k:id}"><xsl:copy-of select="@k:f"/><xsl:if test="@k:href"><xsl:attribute name="h">1</xsl:attribute></xsl:if></k:u></xsl:for-each>
             </k:runs>
