@@ -1010,10 +1010,10 @@
           <xsl:variable name="runs" select="descendant::w:r"/>
           <xsl:if test="$runs[@k:href]">
             <xsl:call-template name="field-ranks"><xsl:with-param name="runs" select="$runs"/></xsl:call-template>
-            <!-- What the fourth pass needs of the runs, in order: i the run's id, k:f on field
-                 marks only, h on the begin of a field that links somewhere. -->
+            <!-- What the fourth pass needs of the runs, in order: the id, k:f on field marks,
+                 h on the begin of a field that links somewhere. -->
             <k:runs>
-              <xsl:for-each select="$runs"><k:u i="{@k:id}"><xsl:copy-of select="@k:f"/><xsl:if test="@k:href"><xsl:attribute name="h">1</xsl:attribute></xsl:if></k:u></xsl:for-each>
+              <xsl:for-each select="$runs"><k:u><xsl:copy-of select="@k:id | @k:f"/><xsl:if test="@k:href"><xsl:attribute name="h">1</xsl:attribute></xsl:if></k:u></xsl:for-each>
             </k:runs>
           </xsl:if>
         </xsl:if>
@@ -1135,7 +1135,7 @@
       </k:index>
       <k:runs>
         <xsl:for-each select="k:index/k:runs/k:u">
-          <xsl:variable name="ranks" select="key('entry', concat('R ', @i))"/>
+          <xsl:variable name="ranks" select="key('entry', concat('R ', @k:id))"/>
           <xsl:variable name="rank" select="position()"/>
           <xsl:variable name="begins" select="substring-after($ranks[1], '|')"/>
           <xsl:variable name="ends" select="substring-after($ranks[2], '|')"/>
@@ -1149,8 +1149,7 @@
             </xsl:attribute>
             <xsl:copy-of select="@k:f"/>
             <xsl:attribute name="k:r"><xsl:value-of select="$rank"/></xsl:attribute>
-            <xsl:attribute name="k:id"><xsl:value-of select="@i"/></xsl:attribute>
-            <xsl:copy-of select="@h"/>
+            <xsl:copy-of select="@k:id | @h"/>
           </w:r>
         </xsl:for-each>
       </k:runs>
