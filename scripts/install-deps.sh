@@ -9,6 +9,8 @@ set -euo pipefail
 build_packages=(
   cmake g++ make ninja-build pkgconf binutils
   zlib1g-dev libdeflate-dev nettle-dev libzip-dev libxslt1-dev
+  # tcmalloc, which the tool converts with
+  libgoogle-perftools-dev
   # the sources of the embedded resources
   texlive-fonts-recommended wv
 )
