@@ -2,7 +2,7 @@
 #   runtime  lib_kyio.so.1 and its two companions, the licence and the notice
 #   dev      the headers (under include/kyio/), the development link, a CMake package
 #            (find_package(kyio) gives kyio::kyio), a pkg-config file and kyio(3)
-#   tool     the kyio tool, its bash completion and kyio(1)
+#   tool     the kyio tool, its converter, its bash completion and kyio(1)
 include(CMakePackageConfigHelpers)
 
 set(KYIO_CMAKE_DIR "${CMAKE_INSTALL_LIBDIR}/cmake/kyio")
@@ -15,7 +15,7 @@ option(KYIO_DEBIAN_PACKAGES "Lay out the installation for Debian packages (prefi
 # Debian's system folders they need no RUNPATH at all.
 set_target_properties(kyio kyconv kybase PROPERTIES INSTALL_RPATH "$ORIGIN" BUILD_WITH_INSTALL_RPATH ON)
 if(KYIO_DEBIAN_PACKAGES)
-  set_target_properties(kyio kyconv kybase kyio_cli PROPERTIES INSTALL_RPATH "")
+  set_target_properties(kyio kyconv kybase kyio_cli kyio_converter PROPERTIES INSTALL_RPATH "")
 endif()
 
 install(TARGETS kyio EXPORT kyioTargets

@@ -81,7 +81,14 @@ int extractCommand(const Arguments& args);
 int statCommand(const Arguments& args);
 int realpathCommand(const Arguments& args);
 int verifyCommand(const Arguments& args);
+// Runs the converter, a program of its own beside the tool, on the same arguments.
 int docx2htmlCommand(const Arguments& args);
+// The converter's command: the options of docx2html, the conversion and its report.
+int convertCommand(const Arguments& args);
+
+// What a process of the tool runs: command on argv's arguments, with the tool's handling of
+// signals, its messages ("kyio: ...") and its exit statuses.
+int runTool(int (*command)(const Arguments&), int argc, char** argv);
 
 }  // namespace kyio_tool
 

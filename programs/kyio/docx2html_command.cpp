@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// docx2html_command.cpp: `kyio docx2html`, its options and its report.
+// docx2html_command.cpp: the converter's command, `kyio docx2html`: its options and its report.
 #include "cli.h"
 #include "docx2html.h"
 
@@ -25,7 +25,7 @@ std::uint64_t parseSize(const std::string& text) {
 
 }  // namespace
 
-int docx2htmlCommand(const Arguments& args) {
+int convertCommand(const Arguments& args) {
     ConversionOptions options;
     Arguments operands;
     for (size_t i = 0; i < args.size(); ++i) {

@@ -2,9 +2,6 @@
 // kyio: looks inside lib_kyio's embedded resources and reaches files through its interface.
 #include "cli.h"
 
-#include <csignal>
-#include <cstdio>
-
 namespace {
 
 using namespace kyio_tool;
@@ -42,24 +39,4 @@ int dispatch(const Arguments& args) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    // A reader that goes away ends the tool by SIGPIPE, as it ends cat, even when the caller
-    // handed down an ignored signal; a write that still meets EPIPE ends it quietly too.
-    std::signal(SIGPIPE, SIG_DFL);
-    // A file-size limit makes a write fail with EFBIG, which the commands report and clean
-    // up after, instead of killing the tool half-way.
-    std::signal(SIGXFSZ, SIG_IGN);
-    try {
-        const int status = dispatch(Arguments(argv + 1, argv + argc));
-        flushOut();
-        return status;
-    } catch (const BrokenPipe&) {
-        return 128 + SIGPIPE;
-    } catch (const UsageError& error) {
-        std::fprintf(stderr, "kyio: %s\n", error.what());
-        return 2;
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "kyio: %s\n", error.what());
-        return 1;
-    }
-}
+int main(int argc, char** argv) { return runTool(dispatch, argc, argv); }
